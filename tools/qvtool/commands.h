@@ -1,0 +1,3 @@
+// The qvtool commands; each takes its own name as argv[0] and returns the
+// process exit status.
+#pragma once

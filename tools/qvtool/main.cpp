@@ -1,0 +1,36 @@
+// qvtool: the command-line tool for content makers and developers. Every
+// command runs the screensaver's own code paths.
+#include <cstdio>
+#include <cstring>
+
+#include "tools/qvtool/commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  int (*run)(int argc, char** argv);  // argv[0] is the command's name
+  const char* usage;
+};
+
+const Command kCommands[] = {
+    {"help", nullptr, "help                      this list"},
+};
+
+int Usage(FILE* out) {
+  std::fprintf(out, "usage: qvtool COMMAND [ARGS...]\n");
+  for (const Command& c : kCommands) std::fprintf(out, "  qvtool %s\n", c.usage);
+  return out == stdout ? 0 : 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage(stderr);
+  for (const Command& c : kCommands) {
+    if (std::strcmp(argv[1], c.name) != 0) continue;
+    return c.run ? c.run(argc - 1, argv + 1) : Usage(stdout);
+  }
+  std::fprintf(stderr, "qvtool: unknown command '%s'\n", argv[1]);
+  return Usage(stderr);
+}
