@@ -1,0 +1,82 @@
+#include "tools/common/noise.h"
+
+#include <cmath>
+
+uint32_t HashU32(uint32_t x) {
+  x ^= x >> 16;
+  x *= 0x7feb352dU;
+  x ^= x >> 15;
+  x *= 0x846ca68bU;
+  x ^= x >> 16;
+  return x;
+}
+
+float HashUnit(uint32_t seed, uint32_t index) {
+  return float(HashU32(HashU32(seed) ^ (index * 0x9E3779B9U)) >> 8) * (1.0f / 16777216.0f);
+}
+
+Noise::Noise(uint32_t seed) {
+  uint8_t p[256];
+  for (int i = 0; i < 256; ++i) p[i] = uint8_t(i);
+  uint32_t state = HashU32(seed + 1);
+  for (int i = 255; i > 0; --i) {
+    state = HashU32(state);
+    int j = int(state % uint32_t(i + 1));
+    uint8_t t = p[i];
+    p[i] = p[j];
+    p[j] = t;
+  }
+  for (int i = 0; i < 512; ++i) perm_[i] = p[i & 255];
+}
+
+float Noise::Gradient(int ix, int iy, int iz, float fx, float fy, float fz) const {
+  int h = perm_[perm_[perm_[ix & 255] + (iy & 255)] + (iz & 255)] & 15;
+  float u = h < 8 ? fx : fy;
+  float v = h < 4 ? fy : (h == 12 || h == 14 ? fx : fz);
+  return ((h & 1) ? -u : u) + ((h & 2) ? -v : v);
+}
+
+namespace {
+float Fade(float t) { return t * t * t * (t * (t * 6 - 15) + 10); }
+float Lerp(float a, float b, float t) { return a + (b - a) * t; }
+}  // namespace
+
+float Noise::At(float x, float y, float z) const {
+  float flx = std::floor(x), fly = std::floor(y), flz = std::floor(z);
+  int ix = int(flx), iy = int(fly), iz = int(flz);
+  float fx = x - flx, fy = y - fly, fz = z - flz;
+  float u = Fade(fx), v = Fade(fy), w = Fade(fz);
+  float x00 = Lerp(Gradient(ix, iy, iz, fx, fy, fz), Gradient(ix + 1, iy, iz, fx - 1, fy, fz), u);
+  float x10 = Lerp(Gradient(ix, iy + 1, iz, fx, fy - 1, fz), Gradient(ix + 1, iy + 1, iz, fx - 1, fy - 1, fz), u);
+  float x01 = Lerp(Gradient(ix, iy, iz + 1, fx, fy, fz - 1), Gradient(ix + 1, iy, iz + 1, fx - 1, fy, fz - 1), u);
+  float x11 = Lerp(Gradient(ix, iy + 1, iz + 1, fx, fy - 1, fz - 1),
+                   Gradient(ix + 1, iy + 1, iz + 1, fx - 1, fy - 1, fz - 1), u);
+  return Lerp(Lerp(x00, x10, v), Lerp(x01, x11, v), w);
+}
+
+float Noise::Fbm(float x, float y, float z, int octaves, float gain) const {
+  float sum = 0, amplitude = 1, norm = 0;
+  for (int i = 0; i < octaves; ++i) {
+    sum += amplitude * At(x, y, z);
+    norm += amplitude;
+    amplitude *= gain;
+    x *= 2.0f;
+    y *= 2.0f;
+    z *= 2.0f;
+  }
+  return sum / norm;
+}
+
+float Noise::Ridged(float x, float y, float z, int octaves, float gain) const {
+  float sum = 0, amplitude = 1, norm = 0;
+  for (int i = 0; i < octaves; ++i) {
+    float n = 1.0f - std::fabs(At(x, y, z));
+    sum += amplitude * n * n;
+    norm += amplitude;
+    amplitude *= gain;
+    x *= 2.0f;
+    y *= 2.0f;
+    z *= 2.0f;
+  }
+  return sum / norm;
+}
