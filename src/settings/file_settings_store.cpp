@@ -104,7 +104,7 @@ bool FileSettingsStore::Close() {
     kept = WriteLines(temporary.string(), lines_);
     if (kept) std::filesystem::rename(temporary, target, error);
     if (!kept || error) {
-      std::filesystem::remove(temporary, error);
+      if (std::filesystem::is_regular_file(temporary, error)) std::filesystem::remove(temporary, error);
       kept = false;
     }
   }
