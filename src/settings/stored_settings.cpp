@@ -1,6 +1,7 @@
 #include "settings/stored_settings.h"
 
 #include <cstdint>
+#include <iterator>
 
 #include "settings/ascii.h"
 #include "settings/settings_rules.h"
@@ -74,6 +75,10 @@ bool SaveSettings(const Settings& settings, SettingsStore& store) {
   }
   return store.Close();
 }
+
+static_assert(std::size(LoadOrder) == StoredSettingCount && std::size(SaveOrder) == StoredSettingCount);
+
+const char* StoredSettingName(size_t index) { return LoadOrder[index]->name; }
 
 const char* FindStoredSettingName(const char* name) {
   for (const StoredValue* value : LoadOrder) {

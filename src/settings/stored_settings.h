@@ -3,6 +3,8 @@
 // true when non-zero. The derived viewport fields, MultiTexture and the
 // program path are never stored.
 #pragma once
+#include <cstddef>
+
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 
@@ -15,5 +17,8 @@ void LoadSettings(Settings& settings, SettingsStore& store);
 // could not keep them.
 bool SaveSettings(const Settings& settings, SettingsStore& store);
 
+// The stored names in load order, index 0 .. StoredSettingCount - 1.
+inline constexpr size_t StoredSettingCount = 17;
+const char* StoredSettingName(size_t index);
 // The stored name that equals name without regard to case, or null.
 const char* FindStoredSettingName(const char* name);

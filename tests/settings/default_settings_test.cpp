@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/recorded_messages.h"
@@ -30,71 +31,51 @@ struct Parsed {
 };
 
 TEST(DefaultSettingsText, BlanksCommentsAndHighBytesAreRemoved) {
-  Parsed p(
-      "Music = TRUE ; \xEC\xF3\xE7\xFB\xEA\xE0\r\n"          // a Cyrillic comment
-      "GammControl\t=\t100;\t\xFF\x80\r\n"
-      "M\xC0W\x01=8\x7F" "00\r\n"                            // bytes <= 32 as signed
-      "\t ;only a comment\r\n\r\n"
-      "url=http://a.example/x=y\r\n");
+  Parsed p("Music = TRUE ; \xEC\xF3\xE7\xFB\xEA\xE0\r\n"  // a Cyrillic comment
+           "GammControl\t=\t100;\t\xFF\x80\r\n"
+           "M\xC0W\x01=8\x7F" "0\r\n"                   // 0x7F is above 32
+           "\t ;only a comment\r\n\r\n"
+           "url=http://a.example/x=y\r\n");
   EXPECT_TRUE(p.messages.boxes.empty());
   ASSERT_EQ(p.table.pairs().size(), 4u);
-  EXPECT_EQ(p.table.pairs()[0].name, "Music");
-  EXPECT_EQ(p.table.pairs()[0].value, "TRUE");
+  EXPECT_EQ(p.table.pairs()[0].value, "TRUE");  // stored as written
   EXPECT_EQ(p.Lookup("music"), "true");
   EXPECT_EQ(p.Int("MUSIC"), 1);
   EXPECT_EQ(p.Int("GammControl"), 100);
-  EXPECT_EQ(p.table.pairs()[2].value, "8\x7F" "00");
+  EXPECT_EQ(p.Lookup("mw"), "8\x7F" "0");
   EXPECT_EQ(p.Lookup("url"), "http://a.example/x=y");
 }
 
 TEST(DefaultSettingsText, OnlyCarriageReturnsEndLines) {
   Parsed cr("A=1\rB=2\r");
-  ASSERT_EQ(cr.table.pairs().size(), 2u);
+  EXPECT_EQ(cr.table.pairs().size(), 2u);
   EXPECT_EQ(cr.Lookup("b"), "2");
   // Bare LFs vanish with the blanks: one long line, cut at its first ";".
   Parsed lf("A=1;\nB=2;\nC=3;\n");
   ASSERT_EQ(lf.table.pairs().size(), 1u);
   EXPECT_EQ(lf.Lookup("a"), "1");
-  Parsed crlf("A=1\r\n\nB=2");  // CR LF, then a lone LF, then no line end
-  EXPECT_EQ(crlf.table.pairs().size(), 2u);
-  EXPECT_EQ(crlf.Lookup("B"), "2");
+  EXPECT_EQ(Parsed("A=1\r\n\nB=2").table.pairs().size(), 2u);  // a lone LF, no last line end
 }
 
-TEST(DefaultSettingsText, LeadingIntegerRule) {
-  Parsed p("a=12abc\rb=abc\rc=-7\rd=+5\re=FALSE\rf=99999999999\rg=-99999999999\rh=\r");
-  EXPECT_EQ(p.Int("a"), 12);
-  EXPECT_EQ(p.Int("b"), 0);
-  EXPECT_EQ(p.Int("c"), -7);
-  EXPECT_EQ(p.Int("d"), 5);
-  EXPECT_EQ(p.Int("e"), 0);
-  EXPECT_EQ(p.Int("f"), INT32_MAX);
-  EXPECT_EQ(p.Int("g"), INT32_MIN);
-  EXPECT_EQ(p.Int("h"), 0);
+TEST(DefaultSettingsText, NumbersFollowTheLeadingIntegerRule) {
+  Parsed p("a=12abc\rb=abc\rc=-7\rd=+5\re=FALSE\rf=99999999999\rg=-99999999999\rh=\rMW=800\rmw=1\r");
+  const std::pair<const char*, int32_t> expected[] = {{"a", 12}, {"b", 0}, {"c", -7}, {"d", 5},
+                                                      {"e", 0}, {"f", INT32_MAX}, {"g", INT32_MIN},
+                                                      {"h", 0}, {"Mw", 800}};  // first duplicate
+  for (auto [name, value] : expected) EXPECT_EQ(p.Int(name), value) << name;
   EXPECT_TRUE(p.messages.boxes.empty());
 }
 
-TEST(DefaultSettingsText, FirstDuplicateWins) {
-  Parsed p("MW=800\rmw=1024\r");
-  EXPECT_EQ(p.Int("Mw"), 800);
-}
-
-TEST(DefaultSettingsText, LineWithoutEqualsShowsABoxAndIsKept) {
+TEST(DefaultSettingsText, MessageBoxesForAMissingEqualsAndAMissingName) {
   Parsed p("Broken Line;x\rA=1\r");
   ASSERT_EQ(p.messages.boxes.size(), 1u);
   EXPECT_EQ(p.messages.boxes[0].text, MalformedText);
   EXPECT_EQ(p.messages.boxes[0].caption, "");
-  EXPECT_EQ(p.Lookup("brokenline"), "brokenline");
-  EXPECT_EQ(p.Lookup("A"), "1");
-}
-
-TEST(DefaultSettingsText, MissingNameShowsItsLowerCaseNameAndReadsEmpty) {
-  Parsed p("A=1\r");
+  EXPECT_EQ(p.Lookup("brokenline"), "brokenline");  // kept as name and value
   EXPECT_EQ(p.Lookup("Main_Web_Site_URL"), "");
-  EXPECT_EQ(p.Int("TimeScale"), 0);
   ASSERT_EQ(p.messages.boxes.size(), 2u);
-  EXPECT_EQ(p.messages.boxes[0].text, MissingText);
-  EXPECT_EQ(p.messages.boxes[0].caption, "main_web_site_url");
-  EXPECT_EQ(p.messages.boxes[1].caption, "timescale");
+  EXPECT_EQ(p.messages.boxes[1].text, MissingText);
+  EXPECT_EQ(p.messages.boxes[1].caption, "main_web_site_url");
 }
 
 TEST(DefaultSettingsText, TableHoldsAHundredPairsAndDropsTheRest) {
@@ -106,15 +87,11 @@ TEST(DefaultSettingsText, TableHoldsAHundredPairsAndDropsTheRest) {
   EXPECT_TRUE(p.messages.boxes.empty());  // the malformed lines were past the table
 }
 
-TEST(DefaultSettingsText, LoadsResource135WhenInstalled) {
+TEST(DefaultSettingsText, ComesFromResource135) {
   RecordedMessages messages;
   DefaultSettingsTable table;
-  {
-    FakeResources none;
-    EXPECT_FALSE(LoadDefaultSettingsText(table, messages));
-    EXPECT_TRUE(table.pairs().empty());
-  }
   FakeResources resources;
+  EXPECT_FALSE(LoadDefaultSettingsText(table, messages));
   resources.Set(DefaultSettingsResourceId, std::string("MW=640\r\n"));
   EXPECT_TRUE(LoadDefaultSettingsText(table, messages));
   EXPECT_EQ(table.ReadDefaultInt("mw", messages), 640);
@@ -126,40 +103,34 @@ TEST(ApplyDefaults, LooksUpTheCoveredNamesInOrder) {
   ApplyDefaults(settings, empty.table, empty.messages);
   std::vector<std::string> captions;
   for (const auto& box : empty.messages.boxes) captions.push_back(box.caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{
-                          "mw", "mh", "mbitcount", "music", "musicvolume", "showtime",
-                          "digclock_24h", "gammcontrol", "defgamma", "widescreen",
-                          "exitonmousemove", "showfps", "usedktpset", "galaxyscene", "timescale"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"mw", "mh", "mbitcount", "music", "musicvolume",
+                                                "showtime", "digclock_24h", "gammcontrol",
+                                                "defgamma", "widescreen", "exitonmousemove",
+                                                "showfps", "usedktpset", "galaxyscene", "timescale"}));
 }
 
-TEST(ApplyDefaults, SetsCoveredFieldsByTheirRulesAndKeepsTheOthers) {
-  Parsed p(
-      "MW=1024\rMH=768\rMBitCount=16\rMusic=true\rMusicVolume=30\rShowTime=0\r"
-      "DigClock_24H=false\rGammControl=80\rDefGamma=false\rWideScreen=2\r"
-      "ExitOnMouseMove=true\rShowFPS=true\rUseDktpSet=false\rGalaxyScene=false\rTimeScale=2\r");
+TEST(ApplyDefaults, EachNameReachesItsFieldByItsRule) {
+  Parsed p("MW=1024\rMH=768\rMBitCount=16\rMusic=true\rMusicVolume=30\rShowTime=0\r"
+           "DigClock_24H=false\rGammControl=80\rDefGamma=false\rWideScreen=2\r"
+           "ExitOnMouseMove=true\rShowFPS=true\rUseDktpSet=false\rGalaxyScene=false\rTimeScale=2\r");
   Settings s;
-  s.ShowFlame = s.VSync = s.MultiTexture = true;
+  s.ShowClock = s.Hrs12 = s.DefGamma = s.UseDesktop = s.Galaxy = s.VSync = true;
   s.ViewPortTop = 77;
-  s.ShowClock = s.Hrs12 = s.DefGamma = s.UseDesktop = s.Galaxy = true;
+  Settings defaults = MakeDefaultSettings(s, p.table, p.messages);
   ApplyDefaults(s, p.table, p.messages);
   EXPECT_TRUE(p.messages.boxes.empty());
-  EXPECT_EQ(s.Width, 1024);
-  EXPECT_EQ(s.Height, 768);
-  EXPECT_EQ(s.Depth, 16);
-  EXPECT_TRUE(s.EnableMusic);
-  EXPECT_EQ(s.Volume, 30);
-  EXPECT_FALSE(s.ShowClock);
-  EXPECT_FALSE(s.Hrs12);
-  EXPECT_EQ(s.Gamma, 30);
-  EXPECT_FALSE(s.DefGamma);
-  EXPECT_TRUE(s.WideScreen);
-  EXPECT_TRUE(s.MouseExit);
-  EXPECT_TRUE(s.ShowFPS);
-  EXPECT_FALSE(s.UseDesktop);
-  EXPECT_FALSE(s.Galaxy);
-  EXPECT_EQ(s.TimeScale, 2);
-  EXPECT_TRUE(s.ShowFlame && s.VSync && s.MultiTexture);
-  EXPECT_EQ(s.ViewPortTop, 77);
+  for (const Settings& r : {s, defaults}) {
+    EXPECT_EQ(r.Width, 1024);
+    EXPECT_EQ(r.Height, 768);
+    EXPECT_EQ(r.Depth, 16);
+    EXPECT_EQ(r.Volume, 30);
+    EXPECT_EQ(r.Gamma, 30);
+    EXPECT_EQ(r.TimeScale, 2);
+    EXPECT_TRUE(r.EnableMusic && r.WideScreen && r.MouseExit && r.ShowFPS);
+    EXPECT_FALSE(r.ShowClock || r.Hrs12 || r.DefGamma || r.UseDesktop || r.Galaxy);
+    EXPECT_TRUE(r.VSync);  // not covered: kept
+    EXPECT_EQ(r.ViewPortTop, 77);
+  }
 }
 
 TEST(ApplyDefaults, OutOfRangeDefaultsAreClamped) {
@@ -172,24 +143,6 @@ TEST(ApplyDefaults, OutOfRangeDefaultsAreClamped) {
   Parsed lowest("GammControl=-99999999999\r");
   ApplyDefaults(s, lowest.table, lowest.messages);
   EXPECT_EQ(s.Gamma, 0);
-}
-
-TEST(MakeDefaultSettings, CoveredFieldsFromTheTextOthersFromTheLiveRecord) {
-  Parsed p("MW=800\rMH=600\rGammControl=100\rMusic=false\r");
-  Settings live;
-  live.Width = 1920;
-  live.Height = 1080;
-  live.Gamma = 90;
-  live.EnableMusic = true;
-  live.VSync = true;
-  live.ViewPortHeight = 810;
-  Settings defaults = MakeDefaultSettings(live, p.table, p.messages);
-  EXPECT_EQ(defaults.Width, 800);
-  EXPECT_EQ(defaults.Gamma, 50);
-  EXPECT_FALSE(defaults.EnableMusic);
-  EXPECT_TRUE(defaults.VSync);
-  EXPECT_EQ(defaults.ViewPortHeight, 810);
-  EXPECT_EQ(live.Width, 1920);
 }
 
 }  // namespace

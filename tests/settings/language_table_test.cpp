@@ -93,13 +93,10 @@ TEST(LanguageTable, AboutTextSplitsIntoSevenLines) {
   EXPECT_EQ(many.lineCount(), 0u);
 }
 
-TEST(LanguageTable, LoadsResource120WhenInstalled) {
+TEST(LanguageTable, ComesFromResource120) {
   LanguageTable table;
-  {
-    FakeResources none;
-    EXPECT_FALSE(LoadLanguageTable(table));
-  }
   FakeResources resources;
+  EXPECT_FALSE(LoadLanguageTable(table));
   resources.Set(LanguageTableResourceId, std::string("#ok#\r\nOK\r\n"));
   EXPECT_TRUE(LoadLanguageTable(table));
   EXPECT_EQ(table.LookupText("ok"), "OK");

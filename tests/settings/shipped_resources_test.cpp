@@ -42,18 +42,12 @@ TEST(ShippedDefaultSettings, ParsesWithoutMessagesIntoTheShippedValues) {
   EXPECT_EQ(s.Width, 800);
   EXPECT_EQ(s.Height, 600);
   EXPECT_EQ(s.Depth, 32);
-  EXPECT_TRUE(s.EnableMusic);
   EXPECT_EQ(s.Volume, 75);
-  EXPECT_TRUE(s.ShowClock);
-  EXPECT_TRUE(s.Hrs12);
   EXPECT_EQ(s.Gamma, 50);
-  EXPECT_TRUE(s.DefGamma);
-  EXPECT_TRUE(s.WideScreen);
-  EXPECT_FALSE(s.MouseExit);
-  EXPECT_FALSE(s.ShowFPS);
-  EXPECT_TRUE(s.UseDesktop);
-  EXPECT_TRUE(s.Galaxy);
   EXPECT_EQ(s.TimeScale, 0);
+  EXPECT_TRUE(s.EnableMusic && s.ShowClock && s.Hrs12 && s.DefGamma && s.WideScreen && s.UseDesktop &&
+              s.Galaxy);
+  EXPECT_FALSE(s.MouseExit || s.ShowFPS);
   const std::pair<const char*, const char*> unread[] = {
       {"SFX", "true"}, {"FSAA", "0"}, {"ShowFlame", "true"}, {"VSync", "false"},
       {"MultiTexture", "false"}, {"ViewPortBottom", "0"}, {"ViewPortTop", "600"},
@@ -75,35 +69,18 @@ TEST(ShippedLanguageTable, HoldsEveryDialogText) {
   EXPECT_LT(table.lineCount(), LanguageTable::MaxLines);
   const std::pair<const char*, const char*> texts[] = {
       {"screensaver_configuration", "Quorvan 3D Screensaver Configuration"},
-      {"video_mode_selection", "Video Mode"},
-      {"use_desktop_settings", "Use Desktop Settings"},
-      {"vsync", "VSync"},
-      {"sound_control", "Sound Control"},
-      {"enable_music", "Enable Music"},
-      {"volume", "Volume"},
-      {"gamma_control", "Gamma Control:"},
-      {"brightness", "Brightness"},
-      {"use_by_default", "Use Default Setting"},
-      {"products", "Products"},
+      {"video_mode_selection", "Video Mode"}, {"use_desktop_settings", "Use Desktop Settings"},
+      {"vsync", "VSync"}, {"sound_control", "Sound Control"}, {"enable_music", "Enable Music"},
+      {"volume", "Volume"}, {"gamma_control", "Gamma Control:"}, {"brightness", "Brightness"},
+      {"use_by_default", "Use Default Setting"}, {"products", "Products"},
       {"visit_our_official_web-site", "Visit our official web-site for more great 3D screensavers"},
-      {"visit...", "Visit..."},
-      {"options", "Options"},
-      {"show_fps", "Show FPS"},
-      {"show_time", "Show Time"},
-      {"24h_style", "24 hrs."},
-      {"12h_style", "12 hrs."},
-      {"exit_on_mouse_move", "Exit on Mouse Move"},
-      {"scene_options", "Scene Options"},
-      {"enable_galaxy_scenes", "Enable Galaxy Scenes"},
-      {"camera_speed", "Camera Speed"},
-      {"speed_0", "Normal"},
-      {"speed_1", "Fast"},
-      {"speed_2", "Fastest"},
-      {"wide_screen", "Wide Screen"},
-      {"about", "About"},
-      {"restore_defaults", "Restore Defaults"},
-      {"ok", "OK"},
-      {"cancel", "Cancel"},
+      {"visit...", "Visit..."}, {"options", "Options"}, {"show_fps", "Show FPS"},
+      {"show_time", "Show Time"}, {"24h_style", "24 hrs."}, {"12h_style", "12 hrs."},
+      {"exit_on_mouse_move", "Exit on Mouse Move"}, {"scene_options", "Scene Options"},
+      {"enable_galaxy_scenes", "Enable Galaxy Scenes"}, {"camera_speed", "Camera Speed"},
+      {"speed_0", "Normal"}, {"speed_1", "Fast"}, {"speed_2", "Fastest"},
+      {"wide_screen", "Wide Screen"}, {"about", "About"}, {"restore_defaults", "Restore Defaults"},
+      {"ok", "OK"}, {"cancel", "Cancel"},
   };
   for (auto [key, expected] : texts) EXPECT_EQ(table.LookupText(key), expected) << key;
   EXPECT_EQ(table.AboutLine(0), "Quorvan 3D Screensaver");
