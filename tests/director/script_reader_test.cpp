@@ -37,18 +37,6 @@ TEST(ScriptReader, DeliversEveryLineIncludingOneWithoutBreak) {
   EXPECT_FALSE(unopened.Next());
 }
 
-TEST(ScriptReader, KeywordsAreCaseSensitivePrefixes) {
-  Script s("ENDKEYS\nsettings\n\tmap1 a.jpg\n");
-  s.reader.Next();
-  EXPECT_FALSE(s.reader.StartsWith("end"));
-  s.reader.Next();
-  EXPECT_TRUE(s.reader.StartsWith("set"));
-  EXPECT_FALSE(s.reader.StartsWith("settingsX"));
-  s.reader.Next();
-  EXPECT_TRUE(s.reader.StartsWith("\tmap1"));
-  EXPECT_FALSE(s.reader.StartsWith("map1"));
-}
-
 TEST(ScriptReader, ScanFillsFieldsUpToTheFirstMismatch) {
   Script s("position V(1.5 -20918.136719 1e-3)\nposition V(1 2 x)\n//linefog 0 30000\n");
   float x = 0, y = 0, z = 0;
@@ -123,10 +111,11 @@ std::vector<std::string> ReadBlocks(const std::string& text, int* endLinesTested
 
 TEST(ScriptReader, BlocksCloseAfterTheirClosingLineWasTested) {
   int endLines = 0;
-  EXPECT_EQ(ReadBlocks("free text\nenv green\nfirstpass a.txt\n//firstpass b.txt\nend\n"
-                       "between\nenv space\nend\nENV_END\nenv never\nend\n",
+  // Keywords are case-sensitive prefixes: "ENDKEYS" closes nothing, "endless" closes.
+  EXPECT_EQ(ReadBlocks("free text\nenv green\nfirstpass a.txt\n//firstpass b.txt\nENDKEYS\nendless\n"
+                       "between\nenvironment space\nend\nENV_END\nenv never\nend\n",
                        &endLines),
-            (std::vector<std::string>{"green +a.txt", "space"}));
+            (std::vector<std::string>{"green +a.txt", "ironment"}));
   EXPECT_EQ(endLines, 2);
   // Without a terminator, or even an "end", reading stops with the data.
   EXPECT_EQ(ReadBlocks("env a\nend\nenv b\nfirstpass x.txt", &endLines),

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "settings/recorded_messages.h"
-#include "support/fake_resources.h"
 
 namespace {
 
@@ -85,28 +84,6 @@ TEST(DefaultSettingsText, TableHoldsAHundredPairsAndDropsTheRest) {
   EXPECT_EQ(p.table.pairs().size(), DefaultSettingsTable::Capacity);
   EXPECT_EQ(p.table.pairs().back().name, "n99");
   EXPECT_TRUE(p.messages.boxes.empty());  // the malformed lines were past the table
-}
-
-TEST(DefaultSettingsText, ComesFromResource135) {
-  RecordedMessages messages;
-  DefaultSettingsTable table;
-  FakeResources resources;
-  EXPECT_FALSE(LoadDefaultSettingsText(table, messages));
-  resources.Set(DefaultSettingsResourceId, std::string("MW=640\r\n"));
-  EXPECT_TRUE(LoadDefaultSettingsText(table, messages));
-  EXPECT_EQ(table.ReadDefaultInt("mw", messages), 640);
-}
-
-TEST(ApplyDefaults, LooksUpTheCoveredNamesInOrder) {
-  Parsed empty("");
-  Settings settings;
-  ApplyDefaults(settings, empty.table, empty.messages);
-  std::vector<std::string> captions;
-  for (const auto& box : empty.messages.boxes) captions.push_back(box.caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{"mw", "mh", "mbitcount", "music", "musicvolume",
-                                                "showtime", "digclock_24h", "gammcontrol",
-                                                "defgamma", "widescreen", "exitonmousemove",
-                                                "showfps", "usedktpset", "galaxyscene", "timescale"}));
 }
 
 TEST(ApplyDefaults, EachNameReachesItsFieldByItsRule) {

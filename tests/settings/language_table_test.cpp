@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_resources.h"
-
 namespace {
 
 LanguageTable Loaded(const std::string& text) {
@@ -91,15 +89,6 @@ TEST(LanguageTable, AboutTextSplitsIntoSevenLines) {
   many.Load(nullptr, 0);
   EXPECT_EQ(many.AboutLine(0), "");
   EXPECT_EQ(many.lineCount(), 0u);
-}
-
-TEST(LanguageTable, ComesFromResource120) {
-  LanguageTable table;
-  FakeResources resources;
-  EXPECT_FALSE(LoadLanguageTable(table));
-  resources.Set(LanguageTableResourceId, std::string("#ok#\r\nOK\r\n"));
-  EXPECT_TRUE(LoadLanguageTable(table));
-  EXPECT_EQ(table.LookupText("ok"), "OK");
 }
 
 }  // namespace
