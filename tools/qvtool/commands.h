@@ -1,3 +1,7 @@
 // The qvtool commands; each takes its own name as argv[0] and returns the
 // process exit status.
 #pragma once
+
+int RunSettings(int argc, char** argv);  // settings_command.cpp
+int RunDefaults(int argc, char** argv);  // defaults_command.cpp
+int RunText(int argc, char** argv);      // text_command.cpp

@@ -15,6 +15,9 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", nullptr, "help                      this list"},
+    {"settings", RunSettings, "settings [set NAME VALUE] the effective settings, or store one"},
+    {"defaults", RunDefaults, "defaults FILE [NAME]      a default-settings text, or one value"},
+    {"text", RunText, "text FILE KEY|--about     a language-table text, or the About lines"},
 };
 
 int Usage(FILE* out) {
