@@ -1,13 +1,21 @@
 // SceneDirector: the scene state that scripts set, the camera that flies the
 // current scene's track, and the scene-wide values the frame reads (fades,
 // fog, the dust switch, the scene clock, the current world).
+//
+// The host drives it in this order: StartFlight once the registries and the
+// dynamic objects are loaded; then every frame AdvanceFrame, the objects'
+// updates, ApplyCameraTargets, and ApplyView while drawing.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "director/keyframes.h"
 #include "director/math.h"
+#include "objects/scene_object.h"
 
-class SceneObject;
+class ScriptReader;
+struct DirectorContext;
 struct World;
 
 // A fade window in seconds of scene time; (-1, -1) is unset.
@@ -21,6 +29,36 @@ enum FadeKind { FadeOutToBlack, FadeInFromBlack, FadeOutToWhite, FadeInFromWhite
 
 class SceneDirector {
  public:
+  // The start of the flight: draws the start scene, the start world and the
+  // successor counter, loads the scene and, with Galaxy off, marks it
+  // finished so that the first frame moves on to its successor.
+  void StartFlight(const DirectorContext& context);
+  // Advances the scene clock by dt real seconds at the flight's speed,
+  // evaluates the camera and, when the track has run out, loads the next
+  // scene and evaluates the camera again.
+  void AdvanceFrame(double dt, const DirectorContext& context);
+
+  // Loads sceneDir + sceneFile and applies it, replacing everything the
+  // previous scene set. A script that cannot be opened is reported once;
+  // the flight carries on with the current world's "scene0.txt", else with
+  // the last script that opened, else holds still.
+  void LoadScene(const DirectorContext& context);
+  void ClearTargets();
+  // The file index "next" appends for the integer part n of the random
+  // value: 0..n, chosen by successorCounter.
+  int32_t PickSuccessor(int32_t n) const;
+
+  // Evaluates the camera track at sceneClock. The end of the track resets
+  // the clock and marks the scene finished; so does a track with fewer than
+  // two keys (the camera takes the one key's pose, if any), unless holding.
+  void UpdateCamera();
+  // Applies "orient" and "crosslook" to the camera, from the targets'
+  // positions of this frame; then the eye is the camera position.
+  void ApplyCameraTargets();
+  // The view transform of the frame: a look-at from eye towards eye + look.
+  // Needs the GL context current.
+  void ApplyView() const;
+
   // Camera: it looks along its own +x axis with its own +z axis up.
   Vec3 position{0, 0, 0};
   Vec3 eye{0, 0, 0};
@@ -47,4 +85,37 @@ class SceneDirector {
   int32_t successorCounter = 0;
   float sceneClock = 0;  // seconds of scene time, reset when a track ends
   World* currentWorld = nullptr;
+  float speedFactor = 1;  // scene seconds per real second, fixed at the start
+  // No playable scene can be loaded (nothing opens, or the flight is caught
+  // in a loop of scripts with no usable track): the camera stays still and
+  // no further scene is asked for.
+  bool holding = false;
+
+ private:
+  // A script that opened, to return to when a successor is missing.
+  struct OpenedScript {
+    World* world = nullptr;
+    char sceneDir[200] = {};
+    char sceneFile[32] = {};
+  };
+  // One load of a script without a usable track.
+  struct UnplayableLoad {
+    std::string path;
+    int32_t counter;
+    const World* world;
+  };
+
+  void ResetScene();
+  bool OpenScript(ScriptReader& reader, const DirectorContext& context);
+  bool OpenFallback(ScriptReader& reader);
+  bool OpenCurrent(ScriptReader& reader);
+  void NoteTrackOutcome(const char* path, int32_t counterAtLoad);
+  void SetViewFromOrientation();
+
+  OpenedScript lastOpened_;
+  std::vector<std::string> reportedMissing_;
+  std::vector<UnplayableLoad> unplayableLoads_;  // since the last playable scene
 };
+
+// The first dynamic object named exactly name, or null.
+SceneObject* FindDynamicObject(const ObjectList& dynamicObjects, const char* name);

@@ -1,0 +1,82 @@
+// The camera: its flight along the scene's keyframe track and its look
+// targets.
+#include <cstddef>
+
+#include "director/scene_director.h"
+
+namespace {
+
+constexpr size_t NoSegment = size_t(-1);
+
+// The first key k0 with k0.time <= time < k1.time; zero-length segments can
+// never qualify.
+size_t FindSegment(const KeyframeTrack& track, double time) {
+  for (size_t i = 0; i + 1 < track.size(); ++i)
+    if (track[i].time <= time && time < track[i + 1].time) return i;
+  return NoSegment;
+}
+
+// The unit direction from one point to another; false when they coincide.
+bool DirectionBetween(Vec3 from, Vec3 to, Vec3& direction) {
+  Vec3 d = Sub(to, from);
+  if (Dot(d, d) == 0) return false;
+  direction = Normalize(d);
+  return true;
+}
+
+}  // namespace
+
+void SceneDirector::SetViewFromOrientation() {
+  Matrix4 m = QuatToMatrix(orientation);
+  look = {m.m[0], m.m[4], m.m[8]};
+  up = {m.m[2], m.m[6], m.m[10]};
+}
+
+void SceneDirector::UpdateCamera() {
+  eye = position;
+  if (track.size() < 2) {
+    // No curve to fly: take the one key's pose and move on to the successor
+    // at once, so that a broken script never stops the flight.
+    if (track.size() == 1) {
+      position = eye = track[0].position;
+      orientation = track[0].orientation;
+      SetViewFromOrientation();
+    }
+    if (!holding) {
+      sceneTime = sceneClock = 0;
+      finished = true;
+    }
+    return;
+  }
+  sceneTime = sceneClock;
+  size_t i = FindSegment(track, sceneTime);
+  if (i == NoSegment) {
+    i = 0;
+    sceneTime = sceneClock = 0;
+    finished = true;
+  }
+  const Keyframe& k0 = track[i];
+  const Keyframe& k1 = track[i + 1];
+  if (k0.freeze) {
+    position = k0.position;
+    return;
+  }
+  float s = float((sceneTime - k0.time) / (k1.time - k0.time));
+  position = eye = Hermite(k0.position, k1.position, k0.gradient, k1.gradient, s);
+  orientation = QuatBezier(k0.orientation, k0.outControl, k1.inControl, k1.orientation, s);
+  SetViewFromOrientation();
+}
+
+// A target that coincides with what it is measured from gives no direction;
+// the camera then keeps the track's view for that frame.
+void SceneDirector::ApplyCameraTargets() {
+  Vec3 direction;
+  if (orientTarget && DirectionBetween(position, orientTarget->position, direction))
+    look = direction;
+  if (crossFrom && crossTo &&
+      DirectionBetween(crossFrom->position, crossTo->position, direction)) {
+    position = Sub(crossFrom->position, Scale(direction, crossDistance));
+    look = direction;
+  }
+  eye = position;
+}

@@ -1,0 +1,93 @@
+#include "director/registries.h"
+
+#include <cstring>
+
+#include "director/script_reader.h"
+#include "host/debug_log.h"
+
+namespace {
+
+const ObjectList kNoObjects;
+
+// Opens path for one of the two lists; logs when it cannot.
+bool OpenList(ScriptReader& reader, const char* path) {
+  if (reader.Open(path)) return true;
+  Log().Write("Open <").Write(path).Write("> ...failed!");
+  Log().EndStep();
+  return false;
+}
+
+void ReadEnvironment(ScriptReader& reader, Environment& environment,
+                     const ObjectFileLoader& loadObjects) {
+  char path[100];
+  reader.Scan("env %s", environment.name);
+  while (reader.NextInBlock("end")) {
+    if (reader.StartsWith("firstpass") && reader.Scan("firstpass %s", path) == 1)
+      loadObjects(environment.firstPass, path);
+    if (reader.StartsWith("postpass") && reader.Scan("postpass %s", path) == 1)
+      loadObjects(environment.postPass, path);
+  }
+}
+
+void ResolveEnvironment(World& world, const char* envName, const EnvironmentList& environments) {
+  world.env = FindEnvironment(environments, envName);
+  if (world.env) return;
+  Log().Write("World <").Write(world.name).Write(">: unknown environment <").Write(envName).Write(">");
+  Log().EndStep();
+}
+
+void ReadWorld(ScriptReader& reader, World& world, const EnvironmentList& environments,
+               const ObjectFileLoader& loadObjects) {
+  char word[100];
+  reader.Scan("world %s", world.name);
+  while (reader.NextInBlock("end")) {
+    if (reader.StartsWith("env") && reader.Scan("env %s", word) == 1)
+      ResolveEnvironment(world, word, environments);
+    if (reader.StartsWith("objects") && reader.Scan("objects %s", word) == 1)
+      loadObjects(world.objects, word);
+    if (reader.StartsWith("scenedir")) reader.Scan("scenedir %s", world.sceneDir);
+  }
+}
+
+}  // namespace
+
+const ObjectList& World::firstPass() const { return env ? env->firstPass : kNoObjects; }
+const ObjectList& World::postPass() const { return env ? env->postPass : kNoObjects; }
+
+bool LoadEnvironments(EnvironmentList& environments, const char* path,
+                      const ObjectFileLoader& loadObjects) {
+  ScriptReader reader;
+  if (!OpenList(reader, path)) return false;
+  while (reader.SkipTo("env", "ENV_END")) {
+    auto environment = std::make_unique<Environment>();
+    ReadEnvironment(reader, *environment, loadObjects);
+    environments.push_back(std::move(environment));
+  }
+  reader.Close();
+  return true;
+}
+
+bool LoadWorlds(WorldList& worlds, const char* path, const EnvironmentList& environments,
+                const ObjectFileLoader& loadObjects) {
+  ScriptReader reader;
+  if (!OpenList(reader, path)) return false;
+  while (reader.SkipTo("world", "WORLD_END")) {
+    auto world = std::make_unique<World>();
+    ReadWorld(reader, *world, environments, loadObjects);
+    worlds.push_back(std::move(world));
+  }
+  reader.Close();
+  return true;
+}
+
+const Environment* FindEnvironment(const EnvironmentList& environments, const char* name) {
+  for (const auto& environment : environments)
+    if (std::strcmp(environment->name, name) == 0) return environment.get();
+  return nullptr;
+}
+
+World* FindWorld(const WorldList& worlds, const char* name) {
+  for (const auto& world : worlds)
+    if (std::strcmp(world->name, name) == 0) return world.get();
+  return nullptr;
+}
