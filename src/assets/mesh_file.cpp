@@ -45,7 +45,7 @@ MeshCheck Fail(MeshFile& mesh, MeshCheck check, std::string problem) {
 }  // namespace
 
 uint64_t MeshFileSize(uint32_t vertexCount, uint32_t faceCount, uint32_t texCoordCount) {
-  return 12 + 12 * uint64_t(vertexCount) + 48 * uint64_t(faceCount) + 8 * uint64_t(texCoordCount);
+  return 12 + 12 * uint64_t(vertexCount) + 60 * uint64_t(faceCount) + 8 * uint64_t(texCoordCount);
 }
 
 MeshCheck ParseMeshFile(const uint8_t* data, size_t size, MeshFile& mesh) {

@@ -27,7 +27,7 @@ struct MeshCheck {
   std::string problem;       // the first problem found; empty when ok
 };
 
-// Bytes of a file with these counts: 12 + 12 V + 48 F + 8 T.
+// Bytes of a file with these counts: 12 + 12 V + 60 F + 8 T.
 uint64_t MeshFileSize(uint32_t vertexCount, uint32_t faceCount, uint32_t texCoordCount);
 
 // Parses size bytes at data into mesh. Counts that the data cannot hold and

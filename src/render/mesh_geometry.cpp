@@ -43,13 +43,17 @@ GLuint CompileMesh(const MeshFile& mesh) {
 
 bool MeshGeometry::LoadMesh(const char* path) {
   Log().Write("Load mesh <").Write(path).Write("> ...");
-  MeshFile mesh;
-  MeshCheck check;
-  {
-    ResourceStream stream;  // closed before compiling: the file's bytes are not needed then
-    if (stream.OpenArchiveMember(path)) check = ParseMeshFile(stream.data(), stream.size(), mesh);
-    else check.problem = "not in the archive";
+  ResourceStream stream;
+  if (!stream.OpenArchiveMember(path)) {
+    Log().Write("failed! not in the archive\n");
+    return false;
   }
+  return LoadMeshData(stream.data(), stream.size());
+}
+
+bool MeshGeometry::LoadMeshData(const uint8_t* data, size_t size) {
+  MeshFile mesh;
+  MeshCheck check = ParseMeshFile(data, size, mesh);
   if (!check.ok) {
     Log().Write("failed! ").Write(check.problem.c_str()).Write("\n");
     return false;

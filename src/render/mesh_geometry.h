@@ -13,6 +13,8 @@ struct MeshGeometry {
   // the new list. A member that is missing or damaged (short, bad indices)
   // logs "failed! " with the reason and leaves displayList unchanged.
   bool LoadMesh(const char* path);
+  // The same for a file's bytes, without the first log line.
+  bool LoadMeshData(const uint8_t* data, size_t size);
 };
 
 // Compiles one GL_TRIANGLES batch: per corner its normal, its texture
