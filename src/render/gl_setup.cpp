@@ -79,7 +79,7 @@ void InitGamma(Platform& platform, const Settings& settings, SavedGammaRamp& ori
   Log().Write("Set gamma ...");
   glDisable(GL_LIGHT2);
   if (settings.DefGamma) return;
-  original.known = platform.GetGammaRamp(original.ramp);
+  if (!original.changed) original.known = platform.GetGammaRamp(original.ramp);  // the first one found
   original.changed = true;
   float g = GammaExponent(settings.Gamma);
   SetGammaRamp(platform, g, g, g);
