@@ -15,6 +15,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", nullptr, "help                      this list"},
+    {"image", RunImageCommand, "image FILE [-o OUT.png]   decode a JPEG or TGA picture; -o writes it as PNG"},
+    {"mesh", RunMeshCommand, "mesh FILE                 counts, bounds and size check of a binary mesh"},
 };
 
 int Usage(FILE* out) {
