@@ -52,7 +52,7 @@ class UnreadableGammaPlatform : public HeadlessPlatform {
   bool GetGammaRamp(uint16_t (&)[768]) override { return false; }
 };
 
-TEST_F(GlSetup, BaselineCapabilitiesBlendingAndMatrices) {
+TEST_F(GlSetup, BaselineCapabilitiesBlendingMatricesAndLights) {
   Settings s = Defaults();
   EXPECT_TRUE(InitOpenGL(platform, s, {}, saved));
   for (GLenum cap : {GL_ALPHA_TEST, GL_DEPTH_TEST, GL_LIGHTING, GL_LIGHT1, GL_BLEND, GL_TEXTURE_2D, GL_NORMALIZE})
@@ -74,6 +74,19 @@ TEST_F(GlSetup, BaselineCapabilitiesBlendingAndMatrices) {
   GLint viewport[4];
   glGetIntegerv(GL_VIEWPORT, viewport);
   EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{0, 0, 800, 600}));
+  EXPECT_EQ(Light(GL_LIGHT1, GL_POSITION), (std::vector<float>{0, 0, 9100, 1}));
+  EXPECT_EQ(Light(GL_LIGHT1, GL_DIFFUSE), (std::vector<float>{1, 1, 1, 1}));
+  EXPECT_EQ(Light(GL_LIGHT1, GL_SPECULAR), (std::vector<float>{0, 0, 0, 1}));
+  EXPECT_EQ(Light(GL_LIGHT0, GL_DIFFUSE), (std::vector<float>{0.3f, 0.3f, 0.3f, 1}));
+  EXPECT_EQ(Light(GL_LIGHT0, GL_SPOT_EXPONENT, 1)[0], 3.0f);
+  EXPECT_EQ(Light(GL_LIGHT0, GL_SPOT_CUTOFF, 1)[0], 60.0f);
+  EXPECT_EQ(Light(GL_LIGHT2, GL_LINEAR_ATTENUATION, 1)[0], 0.006f);
+  GLfloat ambient[4];
+  glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+  EXPECT_EQ(std::vector<float>(ambient, ambient + 4), (std::vector<float>{0.1f, 0.1f, 0.1f, 0.1f}));
+  GLint control;
+  glGetIntegerv(GL_LIGHT_MODEL_COLOR_CONTROL, &control);
+  EXPECT_EQ(control, GL_SEPARATE_SPECULAR_COLOR);
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
@@ -104,24 +117,6 @@ TEST_F(GlSetup, WideScreenLetterboxesTheViewportAndWidensTheFrustum) {
   std::vector<float> p = Matrix(GL_PROJECTION_MATRIX);
   EXPECT_NEAR(p[0], 2.0f / 1.6f, 1e-5f);
   EXPECT_NEAR(p[5], 2.0f / 0.9f, 1e-5f);
-}
-
-TEST_F(GlSetup, LightsAndLightModel) {
-  Settings s = Defaults();
-  Init(s);
-  EXPECT_EQ(Light(GL_LIGHT1, GL_POSITION), (std::vector<float>{0, 0, 9100, 1}));
-  EXPECT_EQ(Light(GL_LIGHT1, GL_DIFFUSE), (std::vector<float>{1, 1, 1, 1}));
-  EXPECT_EQ(Light(GL_LIGHT1, GL_SPECULAR), (std::vector<float>{0, 0, 0, 1}));
-  EXPECT_EQ(Light(GL_LIGHT0, GL_DIFFUSE), (std::vector<float>{0.3f, 0.3f, 0.3f, 1}));
-  EXPECT_EQ(Light(GL_LIGHT0, GL_SPOT_EXPONENT, 1)[0], 3.0f);
-  EXPECT_EQ(Light(GL_LIGHT0, GL_SPOT_CUTOFF, 1)[0], 60.0f);
-  EXPECT_EQ(Light(GL_LIGHT2, GL_LINEAR_ATTENUATION, 1)[0], 0.006f);
-  GLfloat ambient[4];
-  glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
-  EXPECT_EQ(std::vector<float>(ambient, ambient + 4), (std::vector<float>{0.1f, 0.1f, 0.1f, 0.1f}));
-  GLint control;
-  glGetIntegerv(GL_LIGHT_MODEL_COLOR_CONTROL, &control);
-  EXPECT_EQ(control, GL_SEPARATE_SPECULAR_COLOR);
 }
 
 TEST_F(GlSetup, LogsTheDriverAndEachStepInOrder) {

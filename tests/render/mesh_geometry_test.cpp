@@ -99,25 +99,21 @@ TEST_F(MeshGeometryTest, TheCubeDrawsItsSilhouette) {
   EXPECT_EQ(Pixel(Size / 2, Size * 3 / 4 + 2)[0], 0);
 }
 
-TEST_F(MeshGeometryTest, TextureCoordinatesGoToBothUnitsWhenMultitexturing) {
-  UseMultiTexture();
+TEST_F(MeshGeometryTest, TextureCoordinatesGoToBothUnitsOnlyWhenMultitexturing) {
   std::vector<uint8_t> bytes = Triangle().Encode();
-  MeshGeometry geometry;
-  ASSERT_TRUE(geometry.LoadMeshData(bytes.data(), bytes.size()));
-  glCallList(geometry.displayList);
-  EXPECT_EQ(Current(GL_CURRENT_TEXTURE_COORDS, GL_TEXTURE0_ARB), (std::vector<float>{0.25f, 0.75f, 0, 1}));
-  EXPECT_EQ(Current(GL_CURRENT_TEXTURE_COORDS, GL_TEXTURE1_ARB), (std::vector<float>{0.25f, 0.75f, 0, 1}));
-  EXPECT_EQ(Current(GL_CURRENT_NORMAL, GL_TEXTURE0_ARB), (std::vector<float>{0, 0.6f, 0.8f, 0}));
-}
-
-TEST_F(MeshGeometryTest, WithoutMultitexturingOnlyTheFirstUnitGetsCoordinates) {
-  std::vector<uint8_t> bytes = Triangle().Encode();
-  MeshGeometry geometry;
-  ASSERT_TRUE(geometry.LoadMeshData(bytes.data(), bytes.size()));
-  glCallList(geometry.displayList);
-  UseMultiTexture();  // only to read unit 1 back
-  EXPECT_EQ(Current(GL_CURRENT_TEXTURE_COORDS, GL_TEXTURE0_ARB), (std::vector<float>{0.25f, 0.75f, 0, 1}));
-  EXPECT_EQ(Current(GL_CURRENT_TEXTURE_COORDS, GL_TEXTURE1_ARB), (std::vector<float>{0, 0, 0, 1}));
+  for (bool multiTexture : {false, true}) {
+    UseMultiTexture();
+    GlExt().multiTexCoord2f(GL_TEXTURE1_ARB, 0, 0);  // unit 1 starts at the origin
+    if (!multiTexture) GlExt() = GlExtensions{};
+    MeshGeometry geometry;
+    ASSERT_TRUE(geometry.LoadMeshData(bytes.data(), bytes.size()));
+    glCallList(geometry.displayList);
+    UseMultiTexture();  // to read unit 1 back
+    const std::vector<float> coordinate = {0.25f, 0.75f, 0, 1}, untouched = {0, 0, 0, 1};
+    EXPECT_EQ(Current(GL_CURRENT_TEXTURE_COORDS, GL_TEXTURE0_ARB), coordinate);
+    EXPECT_EQ(Current(GL_CURRENT_TEXTURE_COORDS, GL_TEXTURE1_ARB), multiTexture ? coordinate : untouched);
+    EXPECT_EQ(Current(GL_CURRENT_NORMAL, GL_TEXTURE0_ARB), (std::vector<float>{0, 0.6f, 0.8f, 0}));
+  }
 }
 
 TEST_F(MeshGeometryTest, AMeshWithoutFacesCompilesAnEmptyBatch) {
