@@ -33,7 +33,7 @@ TEST_F(HeadlessPlatformGl, TheContextIsSoftwareWithTheRequestedBuffers) {
 
 TEST_F(HeadlessPlatformGl, SwapsAdvanceTheClockAndCallTheHookEveryFrame) {
   EXPECT_EQ(platform.QueryCounter(), 0);
-  platform.clock().Advance(0.5);
+  platform.Advance(0.5);
   EXPECT_EQ(platform.QueryCounter(), platform.QueryCounterFrequency() / 2);
   platform.SetSecondsPerFrame(0.25);
   std::vector<int64_t> seen;
@@ -64,6 +64,12 @@ TEST(HeadlessPlatform, MonitorsAreFoundByTheirLargestOverlap) {
   EXPECT_EQ(mode.width, 800);
   EXPECT_EQ(platform.MonitorFromRect({0, 0, 800, 600}), 1u);
   EXPECT_EQ(platform.MonitorFromRect({800, 0, 1600, 600}), 0u);
+  platform.SetDisplayMode(1024, 768, 16);  // the primary display switches until restored
+  ASSERT_TRUE(platform.CurrentDisplayMode(nullptr, mode));
+  EXPECT_EQ(mode.height, 768);
+  platform.RestoreDisplayMode();
+  ASSERT_TRUE(platform.CurrentDisplayMode(nullptr, mode));
+  EXPECT_EQ(mode.height, 600);
   HeadlessDisplay mirror = MakeHeadlessDisplay("M", 1920, 1080, 0, 0, AdapterMirroring);
   mirror.monitorString[0] = 0;
   platform.displays().Set({MakeHeadlessDisplay("A", 1920, 1080, 0, 0, AdapterAttachedToDesktop | AdapterPrimary),

@@ -35,7 +35,13 @@ bool HeadlessPlatform::EnumAdapterMonitor(const DisplayAdapter& adapter, char (&
 }
 
 bool HeadlessPlatform::CurrentDisplayMode(const DisplayAdapter* adapter, DisplayMode& mode) {
-  return displays_.Mode(adapter, mode);
+  if (!displays_.Mode(adapter, mode)) return false;
+  if (modeSwitched_ && (!adapter || (adapter->stateFlags & AdapterPrimary))) {
+    mode.width = switchedMode_.width;
+    mode.height = switchedMode_.height;
+    mode.bitsPerPixel = switchedMode_.bitsPerPixel;
+  }
+  return true;
 }
 
 uintptr_t HeadlessPlatform::MonitorFromRect(const ScreenRect& rect) { return displays_.MonitorFromRect(rect); }

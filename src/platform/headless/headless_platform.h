@@ -34,7 +34,7 @@ class HeadlessPlatform : public Platform {
   ~HeadlessPlatform() override;
 
   // What the caller drives.
-  VirtualClock& clock() { return clock_; }
+  void Advance(double seconds) { clock_.Advance(seconds); }
   void SetSecondsPerFrame(double seconds) { secondsPerFrame_ = seconds; }  // 0: the clock stays
   void SetFrameHook(FrameHook hook) { frameHook_ = std::move(hook); }
   void SetLocalTime(LocalTime time) { localTime_ = time; }
@@ -55,7 +55,8 @@ class HeadlessPlatform : public Platform {
   int cursorX() const { return cursorX_; }
   int cursorY() const { return cursorY_; }
   bool modeSwitched() const { return modeSwitched_; }
-  const DisplayMode& switchedMode() const { return switchedMode_; }  // the last mode asked for
+  // The last mode asked for; the primary display reports it until restored.
+  const DisplayMode& switchedMode() const { return switchedMode_; }
   bool windowsShown() const { return shown_; }
   const ScreenRect& flightWindow() const { return flight_; }
   const std::vector<ScreenRect>& coverWindows() const { return covers_; }
