@@ -113,7 +113,7 @@ bool ReadColorMap(ByteReader& in, const TgaHeader& h, Kind kind, std::vector<uin
 
 }  // namespace
 
-bool DecodeTga(const uint8_t* data, size_t size, TgaImage& image, const TgaMessage& message) {
+bool DecodeTga(const uint8_t* data, size_t size, TgaImage& image, MessageSink* messages) {
   ByteReader in(data, size);
   TgaHeader h;
   if (!ReadHeader(in, h) || !in.Skip(h.idLength)) return false;
@@ -121,7 +121,7 @@ bool DecodeTga(const uint8_t* data, size_t size, TgaImage& image, const TgaMessa
   std::vector<uint8_t> colorMap;
   if (kind == Kind::Unsupported || !ReadColorMap(in, h, kind, colorMap)) return false;
   if (h.pixelDepth != 8 && h.pixelDepth != 16 && h.pixelDepth != 24 && h.pixelDepth != 32) {
-    if (message) message("Unsupported image depth.", "TGA");
+    if (messages) messages->ShowMessage("Unsupported image depth.", "TGA");
     return false;
   }
   PixelFormat format = FormatOf(kind, h.pixelDepth);
@@ -141,11 +141,10 @@ bool DecodeTga(const uint8_t* data, size_t size, TgaImage& image, const TgaMessa
   return true;
 }
 
-bool LoadTga(const char* path, TgaImage& image, bool fromResource, int resourceId,
-             const TgaMessage& message) {
+bool LoadTga(const char* path, TgaImage& image, bool fromResource, int resourceId, MessageSink* messages) {
   ResourceStream stream;
   bool open = fromResource ? stream.OpenResource(resourceId) : stream.OpenArchiveMember(path);
-  return open && DecodeTga(stream.data(), stream.size(), image, message);
+  return open && DecodeTga(stream.data(), stream.size(), image, messages);
 }
 
 std::vector<uint8_t> TgaToRgba(const TgaImage& image) {

@@ -8,8 +8,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <vector>
+
+#include "settings/message_sink.h"
 
 struct TgaHeader {
   uint8_t idLength = 0;
@@ -30,22 +31,19 @@ struct TgaImage {
   std::vector<uint8_t> pixels;  // width * height * pixelDepth / 8 bytes, owned
 };
 
-// Shows a message box (text, caption); the decoder's only use is the
-// "Unsupported image depth." box, caption "TGA".
-using TgaMessage = std::function<void(const char* text, const char* caption)>;
-
 // Pictures above this many pixels are refused before anything is allocated.
 inline constexpr uint64_t MaxTgaPixels = uint64_t(64) << 20;
 
 // False for an unsupported type, colour map or depth, an empty picture, and
-// data that ends before the picture does. Colour-map indices beyond the map
-// give black pixels; run-length packets that run past the picture are cut.
-bool DecodeTga(const uint8_t* data, size_t size, TgaImage& image, const TgaMessage& message);
+// data that ends before the picture does; an unsupported depth also shows
+// the box "Unsupported image depth." (caption "TGA") through messages, which
+// may be null. Colour-map indices beyond the map give black pixels;
+// run-length packets that run past the picture are cut.
+bool DecodeTga(const uint8_t* data, size_t size, TgaImage& image, MessageSink* messages);
 
 // Decodes "CustomData" resource resourceId when fromResource is set, else the
 // archive member path. False when the source does not open or does not decode.
-bool LoadTga(const char* path, TgaImage& image, bool fromResource, int resourceId,
-             const TgaMessage& message);
+bool LoadTga(const char* path, TgaImage& image, bool fromResource, int resourceId, MessageSink* messages);
 
 // The decoded pixels as red, green, blue, alpha, 4 bytes each, rows as
 // decoded; grey and 24-bit pixels get alpha 255.

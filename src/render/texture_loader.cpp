@@ -67,8 +67,8 @@ bool LoadLensTexture(GLuint& lensTexture, const char* path) {
   return true;
 }
 
-GLuint LoadTgaTexture(const char* name, bool fromResource, int resourceId, const TgaMessage& message) {
+GLuint LoadTgaTexture(const char* name, bool fromResource, int resourceId, MessageSink* messages) {
   TgaImage image;
-  if (!LoadTga(name, image, fromResource, resourceId, message)) return 0;
+  if (!LoadTga(name, image, fromResource, resourceId, messages)) return 0;
   return UploadTgaTexture(image);
 }

@@ -16,7 +16,7 @@ bool LoadDetailTexture(GLuint& texture2, const char* path);
 // One level, linear filters, from the archive; for power-of-two pictures. No log.
 bool LoadLensTexture(GLuint& lensTexture, const char* path);
 // Mipmapped RGBA texture from a TGA image; 0 when the image cannot be loaded.
-GLuint LoadTgaTexture(const char* name, bool fromResource, int resourceId, const TgaMessage& message);
+GLuint LoadTgaTexture(const char* name, bool fromResource, int resourceId, MessageSink* messages);
 
 // The uploads behind them, for images decoded elsewhere; each returns the new name.
 GLuint UploadMipmappedTexture(const DecodedImage& image);

@@ -30,16 +30,16 @@ Bytes Tga(const Header& h, const Bytes& body) {
   return out;
 }
 
-struct Decoded {
-  bool ok;
+struct Decoded : MessageSink {
+  bool ok = false;
   TgaImage image;
   std::vector<std::pair<std::string, std::string>> messages;
+  void ShowMessage(const char* text, const char* caption) override { messages.emplace_back(text, caption); }
 };
 
 Decoded Decode(const Bytes& bytes) {
   Decoded d;
-  d.ok = DecodeTga(bytes.data(), bytes.size(), d.image,
-                   [&d](const char* text, const char* caption) { d.messages.emplace_back(text, caption); });
+  d.ok = DecodeTga(bytes.data(), bytes.size(), d.image, &d);
   return d;
 }
 

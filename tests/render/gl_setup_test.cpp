@@ -142,7 +142,7 @@ TEST_F(GlSetup, MultitextureIsFoundOrReportedMissing) {
   EXPECT_TRUE(GlExt().multiTexture);
   EXPECT_NE(GlExt().clientActiveTexture, nullptr);
 
-  NoMultiTexturePlatform bare(resources, Untouched<SettingsStore>());
+  NoMultiTexturePlatform bare(resources, store);
   Settings t = Defaults();
   t.MultiTexture = true;
   InitOpenGL(bare, t, {}, saved);
@@ -202,7 +202,7 @@ TEST_F(GlSetup, DefaultGammaLeavesTheRampAlone) {
 }
 
 TEST_F(GlSetup, AnUnreadableRampIsResetToExponentOne) {
-  UnreadableGammaPlatform display(resources, Untouched<SettingsStore>());
+  UnreadableGammaPlatform display(resources, store);
   Settings s = Defaults();
   s.Gamma = 100;
   InitOpenGL(display, s, {}, saved);

@@ -9,16 +9,9 @@
 #include "host/debug_log.h"
 #include "platform/headless/headless_platform.h"
 #include "render/gl.h"
+#include "settings/memory_settings_store.h"
 #include "support/fake_resources.h"
 
-// The settings store and the audio library are only passed through by the
-// platform; these tests never touch them, so any address stands in for
-// them until their types are defined.
-template <typename T>
-T& Untouched() {
-  alignas(16) static unsigned char placeholder[16];
-  return *reinterpret_cast<T*>(placeholder);
-}
 
 class HeadlessGl : public ::testing::Test {
  protected:
@@ -47,6 +40,7 @@ class HeadlessGl : public ::testing::Test {
   }
 
   FakeResources resources;
-  HeadlessPlatform platform{resources, Untouched<SettingsStore>()};
+  MemorySettingsStore store;
+  HeadlessPlatform platform{resources, store};
   std::ostringstream log;
 };

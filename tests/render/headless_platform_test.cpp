@@ -58,7 +58,8 @@ TEST_F(HeadlessPlatformGl, SwapsAdvanceTheClockAndCallTheHookEveryFrame) {
 
 TEST(HeadlessPlatform, MonitorsAreFoundByTheirLargestOverlap) {
   FakeResources resources;
-  HeadlessPlatform platform(resources, Untouched<SettingsStore>());
+  MemorySettingsStore store;
+  HeadlessPlatform platform(resources, store);
   DisplayMode mode;
   ASSERT_TRUE(platform.CurrentDisplayMode(nullptr, mode));  // by default one primary 800 x 600 display
   EXPECT_EQ(mode.width, 800);
@@ -94,13 +95,13 @@ TEST(HeadlessPlatform, MonitorsAreFoundByTheirLargestOverlap) {
 
 TEST(HeadlessPlatform, TheFlightWindowSitsOnItsMonitor) {
   FakeResources resources;
-  HeadlessPlatform platform(resources, Untouched<SettingsStore>());
+  MemorySettingsStore store;
+  HeadlessPlatform platform(resources, store);
   ASSERT_TRUE(platform.CreateFlightWindow({100, 50, 900, 650}, 64, 32));
   int x, y;
   platform.FlightWindowCentre(x, y);
   EXPECT_EQ(x, 132);
   EXPECT_EQ(y, 66);
-  EXPECT_FALSE(platform.LoadAudioLibrary(Untouched<AudioLibrary>()));  // no loader given
 }
 
 }  // namespace

@@ -143,12 +143,16 @@ TEST_F(TextureLoader, TgaPicturesOfEveryDepthUploadAsRgba) {
 
 TEST_F(TextureLoader, UnloadableTgaPicturesGiveZeroAndTheDepthMessageIsPassedOn) {
   resources.Set(129, Tga(2, 15, 1, {0, 0}));
-  auto show = [this](const char* text, const char* caption) {
-    platform.ShowMessage(text, caption, MessageIcon::None);
-  };
-  EXPECT_EQ(LoadTgaTexture("4loader_rd.tga", true, 129, show), 0u);
-  EXPECT_EQ(LoadTgaTexture("4loader_rd.tga", true, 128, show), 0u);
-  EXPECT_EQ(LoadTgaTexture("4loader_rd.tga", false, 0, show), 0u);
+  struct ToPlatform : MessageSink {  // as the host forwards boxes
+    Platform& platform;
+    explicit ToPlatform(Platform& p) : platform(p) {}
+    void ShowMessage(const char* text, const char* caption) override {
+      platform.ShowMessage(text, caption, MessageIcon::None);
+    }
+  } show(platform);
+  EXPECT_EQ(LoadTgaTexture("4loader_rd.tga", true, 129, &show), 0u);
+  EXPECT_EQ(LoadTgaTexture("4loader_rd.tga", true, 128, &show), 0u);
+  EXPECT_EQ(LoadTgaTexture("4loader_rd.tga", false, 0, &show), 0u);
   ASSERT_EQ(platform.messages().size(), 1u);
   EXPECT_EQ(platform.messages()[0].text, "Unsupported image depth.");
   EXPECT_EQ(platform.messages()[0].caption, "TGA");

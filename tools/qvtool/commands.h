@@ -2,5 +2,8 @@
 // process exit status.
 #pragma once
 
-int RunImageCommand(int argc, char** argv);
-int RunMeshCommand(int argc, char** argv);
+int RunSettings(int argc, char** argv);  // settings_command.cpp
+int RunDefaults(int argc, char** argv);  // defaults_command.cpp
+int RunText(int argc, char** argv);      // text_command.cpp
+int RunImage(int argc, char** argv);     // image_command.cpp
+int RunMesh(int argc, char** argv);      // mesh_command.cpp

@@ -9,7 +9,7 @@
 #include "assets/tga_decoder.h"
 #include "tools/common/png_writer.h"
 #include "tools/qvtool/commands.h"
-#include "tools/qvtool/file_bytes.h"
+#include "tools/qvtool/settings_support.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ bool DecodePicture(const std::vector<uint8_t>& bytes, Picture& picture) {
     return true;
   }
   TgaImage image;
-  auto message = [](const char* text, const char* caption) { std::fprintf(stderr, "%s: %s\n", caption, text); };
-  if (!DecodeTga(bytes.data(), bytes.size(), image, message)) return false;
+  StderrMessages messages;
+  if (!DecodeTga(bytes.data(), bytes.size(), image, &messages)) return false;
   picture = {"TGA", image.header.width, image.header.height, image.header.pixelDepth / 8, 4, TgaToRgba(image)};
   return true;
 }
@@ -50,7 +50,7 @@ int Usage() {
 
 }  // namespace
 
-int RunImageCommand(int argc, char** argv) {
+int RunImage(int argc, char** argv) {
   const char* input = nullptr;
   const char* output = nullptr;
   for (int i = 1; i < argc; ++i) {
@@ -59,10 +59,10 @@ int RunImageCommand(int argc, char** argv) {
     else return Usage();
   }
   if (!input) return Usage();
-  std::vector<uint8_t> bytes;
-  if (!ReadFileBytes("image", input, bytes)) return 1;
+  auto bytes = ReadWholeFile("image", input);
+  if (!bytes) return 1;
   Picture picture;
-  if (!DecodePicture(bytes, picture)) {
+  if (!DecodePicture(*bytes, picture)) {
     std::fprintf(stderr, "qvtool image: %s: not a picture the screensaver can decode\n", input);
     return 1;
   }

@@ -6,7 +6,7 @@
 
 #include "assets/mesh_file.h"
 #include "tools/qvtool/commands.h"
-#include "tools/qvtool/file_bytes.h"
+#include "tools/qvtool/settings_support.h"
 
 namespace {
 
@@ -26,14 +26,15 @@ void PrintBounds(const MeshFile& mesh) {
 
 }  // namespace
 
-int RunMeshCommand(int argc, char** argv) {
+int RunMesh(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: qvtool mesh FILE\n");
     return 2;
   }
   const char* path = argv[1];
-  std::vector<uint8_t> bytes;
-  if (!ReadFileBytes("mesh", path, bytes)) return 1;
+  auto file = ReadWholeFile("mesh", path);
+  if (!file) return 1;
+  const std::vector<uint8_t>& bytes = *file;
   MeshFile mesh;
   MeshCheck check = ParseMeshFile(bytes.data(), bytes.size(), mesh);
   if (!check.ok) {
