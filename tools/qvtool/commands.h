@@ -5,3 +5,5 @@
 int RunSettings(int argc, char** argv);  // settings_command.cpp
 int RunDefaults(int argc, char** argv);  // defaults_command.cpp
 int RunText(int argc, char** argv);      // text_command.cpp
+int RunImage(int argc, char** argv);     // image_command.cpp
+int RunMesh(int argc, char** argv);      // mesh_command.cpp

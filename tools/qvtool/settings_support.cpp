@@ -19,7 +19,7 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const char* command, const cha
   std::error_code error;
   std::ifstream in;
   if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
-  if (!in) {
+  if (!in.is_open() || !in) {  // a stream never opened is not in a failed state
     std::fprintf(stderr, "qvtool %s: cannot read %s\n", command, path);
     return std::nullopt;
   }
