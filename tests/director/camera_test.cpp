@@ -4,26 +4,14 @@
 
 #include "director/keyframe_track.h"
 #include "director/scene_director.h"
-#include "director/test_objects.h"
+#include "director/director_testing.h"
 
 namespace {
 
 const float Half = std::sqrt(0.5f);
 const Quat QuarterTurnZ{0, 0, Half, Half};  // camera x (its view) onto world y
 
-void ExpectNear(Vec3 expected, Vec3 actual, float tolerance = 1e-4f) {
-  EXPECT_NEAR(expected.x, actual.x, tolerance);
-  EXPECT_NEAR(expected.y, actual.y, tolerance);
-  EXPECT_NEAR(expected.z, actual.z, tolerance);
-}
-
-Keyframe Key(float time, Vec3 position, Quat orientation = QuarterTurnZ) {
-  Keyframe key;
-  key.time = time;
-  key.position = position;
-  key.orientation = orientation;
-  return key;
-}
+Keyframe Key(float time, Vec3 position) { return ::Key(time, position, QuarterTurnZ); }
 
 struct Camera : SceneDirector {
   explicit Camera(KeyframeTrack keys) {

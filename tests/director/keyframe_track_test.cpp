@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "director/director_testing.h"
 #include "director/script_reader.h"
 #include "support/fake_resources.h"
 
@@ -14,27 +15,6 @@ namespace {
 Quat AboutZ(float degrees) {
   float half = float(degrees * M_PI / 360);
   return {0, 0, std::sin(half), std::cos(half)};
-}
-
-void ExpectNear(Quat expected, Quat actual) {
-  EXPECT_NEAR(expected.x, actual.x, 1e-5f);
-  EXPECT_NEAR(expected.y, actual.y, 1e-5f);
-  EXPECT_NEAR(expected.z, actual.z, 1e-5f);
-  EXPECT_NEAR(expected.w, actual.w, 1e-5f);
-}
-
-void ExpectNear(Vec3 expected, Vec3 actual) {
-  EXPECT_NEAR(expected.x, actual.x, 1e-4f);
-  EXPECT_NEAR(expected.y, actual.y, 1e-4f);
-  EXPECT_NEAR(expected.z, actual.z, 1e-4f);
-}
-
-Keyframe Key(float time, Vec3 position, Quat orientation) {
-  Keyframe key;
-  key.time = time;
-  key.position = position;
-  key.orientation = orientation;
-  return key;
 }
 
 TEST(ParseKeyframes, ReadsKeysUpToEndKeysAndAppends) {
