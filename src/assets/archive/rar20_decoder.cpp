@@ -123,7 +123,8 @@ void Decoder::ReadTables() {
   Skip(2);
   int total = NormalLengths;
   if (multimedia_) {
-    audio_.SetChannelCount(int((Peek() >> 12) & 3) + 1);
+    // The channel count is in the two bits after the mode bits of the same peek.
+    audio_.SetChannelCount(int((bits >> 12) & 3) + 1);
     Skip(2);
     total = AudioSymbols * audio_.channelCount();
   }
