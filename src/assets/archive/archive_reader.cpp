@@ -205,7 +205,7 @@ bool MemberSearch::Decode(uint8_t* output, uint32_t* produced) {
       WriteArchiveDiagnostic("Damaged Huffman tables in the packed data!");
       return false;
     case rar20::DecodeResult::BrokenChain:
-      WriteArchiveDiagnostic("Solid stream broken by an earlier member!");
+      WriteArchiveDiagnostic("Solid member can't continue the stream before it!");
       return false;
   }
   bool ok = !output || DataMatches(output, *produced);

@@ -26,7 +26,7 @@ enum class DecodeResult {
   Overrun,      // the data decodes to more than the unpacked size
   InputEnded,   // the packed data ends before the member is complete
   BadTables,    // a table repeats a length before the first one
-  BrokenChain,  // a solid member whose predecessor failed
+  BrokenChain,  // a solid member with no intact stream before it
 };
 
 class Decoder {
@@ -73,7 +73,7 @@ class Decoder {
   HuffmanTable audioTables_[MaxChannels];
   AudioPredictor audio_;
   bool multimedia_ = false;
-  bool broken_ = false;
+  bool broken_ = true;  // no stream to continue yet
 
   // The member being decoded.
   PackedInput* input_ = nullptr;
