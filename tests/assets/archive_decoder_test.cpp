@@ -228,37 +228,15 @@ TEST(Rar20Huffman, LookupGivesTheLimitRuleForAnyLengths) {
 
 // Streams written bit by bit, independent of the encoder.
 TEST(Rar20Decoder, HandWrittenStreamsDecode) {
-  auto tables = [](rar20::BitWriter& w, std::vector<std::pair<int, int>> ones) {
-    // Bit-length code: symbol 1 (length 1 as a difference) and 18 (zeros).
-    w.Put(0, 2);
-    for (int i = 0; i < 19; i++) w.Put(i == 1 || i == 18 ? 1 : 0, 4);
-    int at = 0;
-    auto zeros = [&](int n) {
-      while (n >= 11) {
-        int run = std::min(n, 138);
-        w.Put(1, 1);
-        w.Put(uint32_t(run - 11), 7);
-        n -= run;
-        at += run;
-      }
-      ASSERT_EQ(n, 0);
-    };
-    for (auto [symbol, unused] : ones) {
-      zeros(symbol - at);
-      w.Put(0, 1);  // length 1
-      at++;
-    }
-    zeros(374 - at);
-  };
   rar20::BitWriter literals;
-  tables(literals, {{'a', 0}, {'b', 0}});
+  WriteHandTables(literals, {'a', 'b'});
   literals.Put(0b0110, 4);
   Decoded d = DecodeOne(literals.Bytes(), 4);
   EXPECT_EQ(d.result, DecodeResult::Ok);
   EXPECT_EQ(std::string(d.bytes.begin(), d.bytes.end()), "abba");
 
   rar20::BitWriter match;  // x, then symbol 270 (length 3) at distance slot 0 (1)
-  tables(match, {{'x', 0}, {270, 0}, {298, 0}});
+  WriteHandTables(match, {'x', 270, 298});
   match.Put(0b010, 3);
   d = DecodeOne(match.Bytes(), 4);
   EXPECT_EQ(d.result, DecodeResult::Ok);

@@ -13,6 +13,7 @@
 #include "assets/archive/archive_log.h"
 #include "assets/archive/archive_reader.h"
 #include "assets/archive/archive_writer.h"
+#include "assets/archive/rar20_bit_writer.h"
 #include "assets/archive/rar20_decoder.h"
 #include "assets/archive/rar20_encoder.h"
 
@@ -89,6 +90,29 @@ inline Bytes Mixed(size_t size, uint32_t seed) {
     out.insert(out.end(), piece.begin(), piece.end());
   }
   return out;
+}
+
+// Normal-mode tables written by hand: the listed symbols of the 374 get
+// length 1, all others 0. The bit-length code has symbols 1 and 18.
+inline void WriteHandTables(rar20::BitWriter& w, const std::vector<int>& ones) {
+  w.Put(0, 2);
+  for (int i = 0; i < rar20::BitLengthSymbols; i++) w.Put(i == 1 || i == 18 ? 1 : 0, 4);
+  int at = 0;
+  auto zeros = [&](int n) {  // runs shorter than 11 do not occur in the tests' layouts
+    while (n >= 11) {
+      int run = std::min(n, 138);
+      w.Put(1, 1);
+      w.Put(uint32_t(run - 11), 7);
+      n -= run;
+      at += run;
+    }
+  };
+  for (int symbol : ones) {
+    zeros(symbol - at);
+    w.Put(0, 1);
+    at++;
+  }
+  zeros(rar20::NormalLengths - at);
 }
 
 struct Decoded {
