@@ -15,6 +15,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", nullptr, "help                      this list"},
+    {"archive", ArchiveCommand,
+     "archive list [FILE] | extract [FILE] MEMBER [-o OUT] | pack DIR -o FILE [--compress]"},
 };
 
 int Usage(FILE* out) {
