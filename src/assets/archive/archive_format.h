@@ -23,7 +23,6 @@ inline constexpr uint8_t EndBlockType = 0x7B;
 inline constexpr uint16_t SolidArchiveFlag = 0x0008;  // main header
 inline constexpr uint16_t HasDataFlag = 0x8000;       // a data area follows the header
 inline constexpr uint16_t SolidMemberFlag = 0x0010;   // continues the previous member's stream
-inline constexpr uint16_t EncryptedFlag = 0x0004;
 inline constexpr uint16_t Dictionary1MiBFlag = 0x0080;
 inline constexpr uint16_t DirectoryFlags = 0x80E0;
 inline constexpr uint16_t EndBlockFlags = 0x4000;

@@ -31,6 +31,8 @@ std::string NormalizedName(const char* name) {
   return out;
 }
 
+bool NamesMatch(const char* a, const char* b) { return NormalizedName(a) == NormalizedName(b); }
+
 void FreeBuffer(uint8_t*& buffer) {
   std::free(buffer);
   buffer = nullptr;
@@ -227,7 +229,7 @@ bool MemberSearch::Extract(const char* name, uint8_t** buffer, uint32_t* length)
       WriteArchiveDiagnostic("Sorry, sub-headers not supported.");
       return false;
     }
-    bool match = ArchiveNamesMatch(name_, name);
+    bool match = NamesMatch(name_, name);
     if (match) {
       if (!SizePlausible()) return false;
       if (!(*buffer = AllocateOutput())) return false;
@@ -274,10 +276,6 @@ std::string ArchiveLabel(const ArchiveView& view) {
 }
 
 }  // namespace
-
-bool ArchiveNamesMatch(const char* a, const char* b) {
-  return NormalizedName(a) == NormalizedName(b);
-}
 
 bool ExtractArchiveMember(const char* name, ArchiveView& view, const char* password,
                           uint8_t** buffer, uint32_t* length) {

@@ -10,13 +10,12 @@
 #include "assets/archive/archive_format.h"
 #include "assets/archive/archive_view.h"
 
-// Member names match when equal after '\' and '/' become '_' and ASCII
-// letters are upper-cased.
-bool ArchiveNamesMatch(const char* a, const char* b);
-
-// On success *buffer holds a malloc'ed block of the member's unpacked size
+// name matches a member when both are equal after '\' and '/' become '_'
+// and ASCII letters are upper-cased. On success *buffer holds a malloc'ed block of the member's unpacked size
 // (released with free) and *length the bytes produced. On failure *buffer is
-// null and *length 0. The view's offset is reset by the reader.
+// null and *length 0. The view's offset is reset by the reader. Nothing is
+// decrypted: the password only appears in the log, and an encrypted member
+// fails its CRC.
 bool ExtractArchiveMember(const char* name, ArchiveView& view, const char* password,
                           uint8_t** buffer, uint32_t* length);
 
