@@ -11,11 +11,11 @@
 #include "assets/archive/archive_view.h"
 
 // name matches a member when both are equal after '\' and '/' become '_'
-// and ASCII letters are upper-cased. On success *buffer holds a malloc'ed block of the member's unpacked size
-// (released with free) and *length the bytes produced. On failure *buffer is
-// null and *length 0. The view's offset is reset by the reader. Nothing is
-// decrypted: the password only appears in the log, and an encrypted member
-// fails its CRC.
+// and ASCII letters are upper-cased. On success *buffer holds a malloc'ed
+// block of the member's unpacked size (released with free) and *length the
+// bytes produced. On failure *buffer is null and *length 0. The view's
+// offset is reset by the reader. Nothing is decrypted: the password only
+// appears in the log, and an encrypted member fails its CRC.
 bool ExtractArchiveMember(const char* name, ArchiveView& view, const char* password,
                           uint8_t** buffer, uint32_t* length);
 
