@@ -50,9 +50,9 @@ int32_t ChoiceCount(float randomValue) {
 
 bool GalaxyOn(const SceneLoad& load) { return load.context.settings->Galaxy; }
 
-void Next(SceneLoad& load) {
+void Next(SceneLoad& load, const char* pattern) {
   Word word;
-  if (load.reader.Scan("next %s", word) != 1) return;
+  if (load.reader.Scan(pattern, word) != 1) return;
   int32_t index = load.director.PickSuccessor(ChoiceCount(load.randomValue));
   std::snprintf(load.director.sceneFile, sizeof load.director.sceneFile, "%s%d.txt", word,
                 int(index));
@@ -150,9 +150,9 @@ struct Keyword {
 
 // In the order every line is tested against them.
 const Keyword kKeywords[] = {
-    {"next", Next},
+    {"next", [](SceneLoad& l) { Next(l, "next %s"); }},
     {"world", [](SceneLoad& l) { ChangeWorld(l, "world %s"); }},
-    {"regnext", [](SceneLoad& l) { if (GalaxyOn(l)) Next(l); }},
+    {"regnext", [](SceneLoad& l) { if (GalaxyOn(l)) Next(l, "regnext %s"); }},
     {"regworld", [](SceneLoad& l) { if (GalaxyOn(l)) ChangeWorld(l, "regworld %s"); }},
     {"reset", [](SceneLoad& l) { l.director.ClearTargets(); }},
     {"cycle", [](SceneLoad& l) { Cycle(l.director); }},
