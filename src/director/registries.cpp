@@ -32,7 +32,8 @@ void ReadEnvironment(ScriptReader& reader, Environment& environment,
 void ResolveEnvironment(World& world, const char* envName, const EnvironmentList& environments) {
   world.env = FindEnvironment(environments, envName);
   if (world.env) return;
-  Log().Write("World <").Write(world.name).Write(">: unknown environment <").Write(envName).Write(">");
+  Log().Write("World <").Write(world.name).Write(">: unknown environment <").Write(envName);
+  Log().Write(">");
   Log().EndStep();
 }
 

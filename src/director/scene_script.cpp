@@ -1,4 +1,5 @@
 // Scene scripts: LoadScene and the keywords of a script.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -236,9 +237,7 @@ bool SceneDirector::OpenScript(ScriptReader& reader, const DirectorContext& cont
   ComposePath(*this, path);
   Log().Write("Scene <").Write(path).Write("> ...failed!");
   Log().EndStep();
-  bool reported = false;
-  for (const std::string& missing : reportedMissing_) reported = reported || missing == path;
-  if (!reported) {
+  if (std::find(reportedMissing_.begin(), reportedMissing_.end(), path) == reportedMissing_.end()) {
     reportedMissing_.push_back(path);
     char text[PathCapacity + 32];
     std::snprintf(text, sizeof text, "Scene: %s not open", path);
