@@ -1,5 +1,6 @@
 #include "director/scene_gl.h"
 
+#include "director/director_testing.h"
 #include "director/scene_director.h"
 #include "render/headless_gl.h"
 
@@ -47,12 +48,7 @@ TEST_F(SceneGl, ViewLooksFromTheEyeAlongLookWithUp) {
   const Vec3 expected[][2] = {{{10, 20, 30}, {0, 0, 0}},   // the eye is the origin
                               {{15, 20, 30}, {0, 0, -5}},  // ahead is -z
                               {{10, 20, 32}, {0, 2, 0}}};  // up is +y
-  for (const auto& [world, view] : expected) {
-    Vec3 v = Transformed(m, world);
-    EXPECT_NEAR(v.x, view.x, 1e-4f);
-    EXPECT_NEAR(v.y, view.y, 1e-4f);
-    EXPECT_NEAR(v.z, view.z, 1e-4f);
-  }
+  for (const auto& [world, view] : expected) ExpectNear(view, Transformed(m, world));
 }
 
 }  // namespace

