@@ -124,9 +124,10 @@ DecodeResult DecodeOggVorbis(const uint8_t* data, size_t size, uint32_t outputRa
   OggVorbis_File file;
   // On failure the library has already released what it opened.
   if (ov_open_callbacks(&memory, &file, nullptr, 0, callbacks) < 0) return DecodeResult::Damaged;
-  DecodeResult result;
+  // Opening a chained file leaves the decoder in its last link: go back.
+  DecodeResult result = ov_raw_seek(&file, 0) == 0 ? DecodeResult::Ok : DecodeResult::Damaged;
   try {
-    result = DecodeLinks(file, sound);
+    if (result == DecodeResult::Ok) result = DecodeLinks(file, sound);
     if (result == DecodeResult::Ok && sound.sourceRate != outputRate)
       sound.pcm = ResampleLinear(sound.pcm, sound.sourceRate, outputRate);
   } catch (const std::bad_alloc&) {
