@@ -122,7 +122,7 @@ TEST(ArchiveCommand, PacksListsAndExtracts) {
   auto run = [](std::vector<std::string> args) {
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
-    return ArchiveCommand(int(argv.size()), argv.data());
+    return RunArchive(int(argv.size()), argv.data());
   };
   EXPECT_EQ(run({"archive", "pack", treeText, "-o", archive, "--compress"}), 0);
   testing::internal::CaptureStdout();

@@ -159,7 +159,7 @@ int Pack(int argc, char** argv) {
 
 }  // namespace
 
-int ArchiveCommand(int argc, char** argv) {
+int RunArchive(int argc, char** argv) {
   if (argc < 2) return Usage();
   const char* action = argv[1];
   if (std::strcmp(action, "list") == 0) return List(argc - 2, argv + 2);
