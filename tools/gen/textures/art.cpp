@@ -83,7 +83,25 @@ RgbImage ShadeSphereMap(int width, int height, const std::function<Rgb(Dir)>& sh
   RgbImage map(width, height);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) map.At(x, y) = shade(EquirectDirection(float(x) + 0.5f, float(y) + 0.5f, width, height));
+  EqualAreaRows(map);
   return map;
+}
+
+void EqualAreaRows(RgbImage& map) {
+  const int w = map.Width(), h = map.Height();
+  std::vector<Rgb> row(static_cast<size_t>(w));
+  for (int y = 0; y < h; ++y) {
+    float lat = kPi / 2 - (float(y) + 0.5f) / float(h) * kPi;
+    int half = int(std::min(float(w), 1.0f / std::cos(lat)) / 2);
+    if (half < 1) continue;
+    Rgb sum;
+    for (int i = -half; i <= half; ++i) sum = Add(sum, map.AtEdge(i, y, Edge::Wrap));
+    for (int x = 0; x < w; ++x) {
+      row[size_t(x)] = Scale(sum, 1.0f / float(2 * half + 1));
+      sum = Add(sum, Add(map.AtEdge(x + half + 1, y, Edge::Wrap), Scale(map.AtEdge(x - half, y, Edge::Wrap), -1)));
+    }
+    for (int x = 0; x < w; ++x) map.At(x, y) = row[size_t(x)];
+  }
 }
 
 Dir RandomDirection(uint32_t seed, uint32_t index) {
@@ -112,4 +130,25 @@ RgbImage RadialSprite(int size, const std::function<Rgb(float r, float angle)>& 
       sprite.At(x, y) = Scale(acc, inv);
     }
   return sprite;
+}
+
+void Stamp(GrayImage& canvas, const GrayImage& mask, int x, int y) {
+  for (int my = 0; my < mask.Height(); ++my)
+    for (int mx = 0; mx < mask.Width(); ++mx) {
+      int cx = x + mx, cy = y + my;
+      if (cx < 0 || cy < 0 || cx >= canvas.Width() || cy >= canvas.Height()) continue;
+      float& v = canvas.At(cx, cy);
+      v = std::min(1.0f, v + mask.At(mx, my));
+    }
+}
+
+RgbImage GlowingText(const GrayImage& coverage, Rgb core, Rgb glow, float nearSigma, float farSigma) {
+  GrayImage nearGlow = Blur(coverage, nearSigma, Edge::Clamp), farGlow = Blur(coverage, farSigma, Edge::Clamp);
+  RgbImage out(coverage.Width(), coverage.Height());
+  for (size_t i = 0; i < out.Pixels().size(); ++i) {
+    Rgb c = Scale(core, coverage.Pixels()[i]);
+    c = Add(c, Scale(glow, 0.9f * nearGlow.Pixels()[i] + 0.6f * farGlow.Pixels()[i]));
+    out.Pixels()[i] = ToneMap(c);
+  }
+  return out;
 }

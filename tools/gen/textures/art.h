@@ -72,6 +72,10 @@ Dir EquirectDirection(float x, float y, int width, int height);  // x, y in pixe
 // Fills a map by calling `shade` with the unit direction of each pixel centre.
 // Sampling 3D fields on the sphere gives maps without a seam or pole artefacts.
 RgbImage ShadeSphereMap(int width, int height, const std::function<Rgb(Dir)>& shade);
+// Averages each row over as many pixels as its circle of latitude is shorter
+// than the equator, so every texel covers about the same area of sphere: fine
+// detail near the poles is smoothed away and the pole rows become one colour.
+void EqualAreaRows(RgbImage& map);
 // A random unit vector from two hashes of (seed, index).
 Dir RandomDirection(uint32_t seed, uint32_t index);
 
@@ -81,3 +85,11 @@ Dir RandomDirection(uint32_t seed, uint32_t index);
 // supersampled, then forced to black from r = 0.96 outward with a soft edge,
 // so no square edge can show.
 RgbImage RadialSprite(int size, const std::function<Rgb(float r, float angle)>& shade, int supersample = 2);
+
+// --- Text ---
+// Adds `mask` into `canvas` with its top-left corner at (x, y), clipped to
+// the canvas; coverage saturates at 1.
+void Stamp(GrayImage& canvas, const GrayImage& mask, int x, int y);
+// Glyph colour over a glow: `core` where the text covers, `glow` tinting two
+// blurred halos of the coverage (sigmas in pixels), summed and tone mapped.
+RgbImage GlowingText(const GrayImage& coverage, Rgb core, Rgb glow, float nearSigma, float farSigma);

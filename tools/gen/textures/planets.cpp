@@ -6,6 +6,7 @@
 
 #include "tools/common/noise.h"
 #include "tools/gen/textures/art.h"
+#include "tools/gen/textures/planets.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ RgbImage Relief(const Surface& s, float strength) {
   RgbImage out(w, h);
   for (int y = 0; y < h; ++y) {
     float lat = kPi / 2 - (float(y) + 0.5f) / float(h) * kPi;
-    float dxArc = 2 * kPi / float(w) * std::max(std::cos(lat), 0.05f), dyArc = kPi / float(h);
+    float dxArc = 2 * kPi / float(w) * std::cos(lat), dyArc = kPi / float(h);
     for (int x = 0; x < w; ++x) {
       float lon = (float(x) + 0.5f) / float(w) * 2 * kPi;
       Dir east{-std::sin(lon), std::cos(lon), 0};
@@ -68,6 +69,7 @@ RgbImage Relief(const Surface& s, float strength) {
       out.At(x, y) = Scale(s.albedo.At(x, y), std::clamp(lit, 0.55f, 1.45f));
     }
   }
+  EqualAreaRows(out);
   return out;
 }
 
@@ -324,6 +326,9 @@ const std::vector<ColorStop> kAmberBands = {{0.0f, {0.45f, 0.25f, 0.13f}}, {0.3f
 
 }  // namespace
 
+RgbImage OceanWorldMap() { return OceanWorld(); }
+RgbImage OceanCloudMap() { return Clouds(511, -0.1f, 7, 0.0f); }
+
 void AddPlanetJobs(std::vector<ArtJob>& jobs) {
   auto add = [&](const char* name, const char* use, std::function<RgbImage()> make) {
     jobs.push_back({name, [=](const ArtInputs&) { return std::vector<Picture>{Planet(name, make(), use)}; }});
@@ -332,10 +337,10 @@ void AddPlanetJobs(std::vector<ArtJob>& jobs) {
     jobs.push_back({name, [=](const ArtInputs&) { return std::vector<Picture>{ArchiveJpeg(name, make(), group, use, 90)}; }});
   };
   add("textures\\green_ocean.jpg", "Green system: blue-green ocean world with continents and polar ice (planet sphere)",
-      [] { return OceanWorld(); });
+      [] { return OceanWorldMap(); });
   add("textures\\green_ocean_clouds.jpg",
       "Green system: cloud cover of the ocean world, white on black, for a slightly larger translucent shell",
-      [] { return Clouds(511, -0.1f, 7, 0.0f); });
+      [] { return OceanCloudMap(); });
   add("textures\\green_moon.jpg", "Green system: grey cratered rocky moon",
       [] { return Moon({521, {{-2, {0.25f, 0.24f, 0.23f}}, {0, {0.45f, 0.44f, 0.42f}}, {2, {0.65f, 0.64f, 0.62f}}}, 500, 0, {}}); });
   add("textures\\blue_gasgiant.jpg", "Blue system: banded gas giant in cobalt, cyan and white with a great oval storm",
