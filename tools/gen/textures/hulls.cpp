@@ -209,8 +209,9 @@ RgbImage Rock(uint32_t seed, Rgb dark, Rgb light) {
       float u = float(x) / size, v = float(y) / size;
       float h = TileFbm(n, u, v, 4, 7, 0.5f, 0.55f) - 0.8f * Smoothstep(0.9f, 0.98f, TileRidged(n, u, v, 3, 5));
       height.At(x, y) = h;
-      float mix = Smoothstep(-2.0f, 2.0f, h + 0.6f * TileFbm(n, u, v, 8, 4, 8.5f));
-      albedo.At(x, y) = Mix(dark, light, mix);
+      float mix = Smoothstep(-2.5f, 2.5f, 0.7f * h + 0.9f * TileFbm(n, u, v, 8, 5, 8.5f));
+      float speckle = 1 + 0.05f * TileFbm(n, u, v, 128, 2, 12.5f);
+      albedo.At(x, y) = Scale(Mix(dark, light, mix), speckle);
     }
   RgbImage map(size, size);
   for (int y = 0; y < size; ++y)
@@ -245,9 +246,9 @@ RgbImage Chrome(Rgb tint, Dir keyLight) {
   return map;
 }
 
-const HullStyle kHullA = {1500, {0.60f, 0.61f, 0.63f}, {0.95f, 0.52f, 0.10f}, {0.92f, 0.82f, 0.18f}, 0.10f, 0.10f, 0.25f};
+const HullStyle kHullA = {1500, {0.60f, 0.61f, 0.63f}, {0.95f, 0.52f, 0.10f}, {0.92f, 0.82f, 0.18f}, 0.10f, 0.10f, 0.15f};
 const HullStyle kHullB = {1510, {0.27f, 0.30f, 0.35f}, {0.20f, 0.45f, 0.90f}, {0.85f, 0.88f, 0.92f}, 0.25f, 0.08f, 0.2f};
-const HullStyle kHullC = {1520, {0.80f, 0.78f, 0.72f}, {0.78f, 0.12f, 0.10f}, {0.20f, 0.20f, 0.22f}, 0.16f, 0.12f, 0.22f};
+const HullStyle kHullC = {1520, {0.80f, 0.78f, 0.72f}, {0.78f, 0.12f, 0.10f}, {0.20f, 0.20f, 0.22f}, 0.16f, 0.12f, 0.14f};
 
 }  // namespace
 

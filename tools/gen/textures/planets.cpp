@@ -168,7 +168,7 @@ RgbImage Clouds(uint32_t seed, float cover, float swirlCount, float wispy) {
     float v = Z(n, {q.x, q.y, q.z * 1.6f}, 8, 0.58f) + belts + cover;
     float detail = 0.75f + 0.25f * Smoothstep(-2, 2, Z(n, Along(q, 6), 4));
     float streaks = std::pow(n.Ridged(q.x * 2, q.y * 2, q.z * 6, 5), 3.0f);
-    float body = Smoothstep(0.0f, 2.6f, v);
+    float body = Smoothstep(-0.2f, 2.8f, v);
     float c = (body * (1 - wispy) + wispy * streaks * Smoothstep(-1.0f, 1.0f, v)) * detail;
     return Rgb{c, c, c};
   });
@@ -327,7 +327,7 @@ const std::vector<ColorStop> kAmberBands = {{0.0f, {0.45f, 0.25f, 0.13f}}, {0.3f
 }  // namespace
 
 RgbImage OceanWorldMap() { return OceanWorld(); }
-RgbImage OceanCloudMap() { return Clouds(511, -0.1f, 7, 0.0f); }
+RgbImage OceanCloudMap() { return Clouds(511, 0.25f, 7, 0.0f); }
 
 void AddPlanetJobs(std::vector<ArtJob>& jobs) {
   auto add = [&](const char* name, const char* use, std::function<RgbImage()> make) {

@@ -64,8 +64,8 @@ void AddSun(RgbImage& canvas, float cx, float cy) {
 void AddPlanet(RgbImage& canvas, float cx, float cy, int radius) {
   RgbImage map = OceanWorldMap(), clouds = OceanCloudMap();
   SphereView view;
-  view.yawDegrees = 200;
-  view.tiltDegrees = 25;
+  view.yawDegrees = 120;
+  view.tiltDegrees = 8;
   view.light = {0.75f, 0.45f, 0.45f};
   view.ambient = 0.02f;
   const int size = 2 * radius;
