@@ -195,19 +195,22 @@ IconImage IconAt(int size) {
 std::vector<Picture> Icon() {
   std::vector<IconImage> images;
   for (int size : {16, 32, 48, 256}) images.push_back(IconAt(size));
-  // The preview shows the four sizes side by side over a mid grey.
-  const int w = 16 + 32 + 48 + 256 + 50, h = 256;
+  // The preview shows the 256-pixel image over a mid grey with the three
+  // small ones along its bottom-left corner, where the emblem leaves room.
+  const int w = 256, h = 256;
   std::vector<uint8_t> look(size_t(w * h * 3), 96);
-  int x0 = 10;
-  for (const IconImage& icon : images) {
+  int x0 = 4;
+  for (auto it = images.rbegin(); it != images.rend(); ++it) {
+    const IconImage& icon = *it;
+    const int left = icon.size == 256 ? 0 : x0, top = icon.size == 256 ? 0 : h - 52;
     for (int y = 0; y < icon.size; ++y)
       for (int x = 0; x < icon.size; ++x)
         for (int c = 0; c < 3; ++c) {
           const uint8_t* p = &icon.rgba[size_t(y * icon.size + x) * 4];
-          uint8_t& o = look[size_t((y * w + x0 + x) * 3 + c)];
+          uint8_t& o = look[size_t(((top + y) * w + left + x) * 3 + c)];
           o = uint8_t((p[c] * p[3] + o * (255 - p[3])) / 255);
         }
-    x0 += icon.size + 10;
+    if (icon.size != 256) x0 += icon.size + 4;
   }
   return {ResourceFile("quorvan3d.ico", EncodeIco(images), w, h, look, "windows",
                        "Icon 111: program icon, 16, 32, 48 and 256 pixels")};
