@@ -41,16 +41,24 @@ float Fade(float t) { return t * t * t * (t * (t * 6 - 15) + 10); }
 float Lerp(float a, float b, float t) { return a + (b - a) * t; }
 }  // namespace
 
-float Noise::At(float x, float y, float z) const {
+float Noise::At(float x, float y, float z) const { return Lattice(x, y, z, 256); }
+
+float Noise::AtPeriodic(float x, float y, float z, int period) const { return Lattice(x, y, z, period); }
+
+// Gradient noise whose x and y lattice indices wrap every `period` cells (the
+// permutation itself repeats every 256, which At relies on).
+float Noise::Lattice(float x, float y, float z, int period) const {
   float flx = std::floor(x), fly = std::floor(y), flz = std::floor(z);
   int ix = int(flx), iy = int(fly), iz = int(flz);
+  auto wrap = [period](int i) { return period == 256 ? i & 255 : ((i % period) + period) % period; };
+  int x0 = wrap(ix), x1 = wrap(ix + 1), y0 = wrap(iy), y1 = wrap(iy + 1);
   float fx = x - flx, fy = y - fly, fz = z - flz;
   float u = Fade(fx), v = Fade(fy), w = Fade(fz);
-  float x00 = Lerp(Gradient(ix, iy, iz, fx, fy, fz), Gradient(ix + 1, iy, iz, fx - 1, fy, fz), u);
-  float x10 = Lerp(Gradient(ix, iy + 1, iz, fx, fy - 1, fz), Gradient(ix + 1, iy + 1, iz, fx - 1, fy - 1, fz), u);
-  float x01 = Lerp(Gradient(ix, iy, iz + 1, fx, fy, fz - 1), Gradient(ix + 1, iy, iz + 1, fx - 1, fy, fz - 1), u);
-  float x11 = Lerp(Gradient(ix, iy + 1, iz + 1, fx, fy - 1, fz - 1),
-                   Gradient(ix + 1, iy + 1, iz + 1, fx - 1, fy - 1, fz - 1), u);
+  float x00 = Lerp(Gradient(x0, y0, iz, fx, fy, fz), Gradient(x1, y0, iz, fx - 1, fy, fz), u);
+  float x10 = Lerp(Gradient(x0, y1, iz, fx, fy - 1, fz), Gradient(x1, y1, iz, fx - 1, fy - 1, fz), u);
+  float x01 = Lerp(Gradient(x0, y0, iz + 1, fx, fy, fz - 1), Gradient(x1, y0, iz + 1, fx - 1, fy, fz - 1), u);
+  float x11 = Lerp(Gradient(x0, y1, iz + 1, fx, fy - 1, fz - 1),
+                   Gradient(x1, y1, iz + 1, fx - 1, fy - 1, fz - 1), u);
   return Lerp(Lerp(x00, x10, v), Lerp(x01, x11, v), w);
 }
 
@@ -63,6 +71,20 @@ float Noise::Fbm(float x, float y, float z, int octaves, float gain) const {
     x *= 2.0f;
     y *= 2.0f;
     z *= 2.0f;
+  }
+  return sum / norm;
+}
+
+float Noise::FbmPeriodic(float x, float y, float z, int octaves, int period, float gain) const {
+  float sum = 0, amplitude = 1, norm = 0;
+  for (int i = 0; i < octaves; ++i) {
+    sum += amplitude * Lattice(x, y, z, period);
+    norm += amplitude;
+    amplitude *= gain;
+    x *= 2.0f;
+    y *= 2.0f;
+    z *= 2.0f;
+    period *= 2;
   }
   return sum / norm;
 }

@@ -14,9 +14,15 @@ class Noise {
   float Fbm(float x, float y, float z, int octaves, float gain = 0.5f) const;
   // 1 - |noise| summed over octaves: sharp ridges, in about [0, 1].
   float Ridged(float x, float y, float z, int octaves, float gain = 0.5f) const;
+  // Tileable noise: At with the lattice repeating every `period` units in x
+  // and y (z is not wrapped), so a map sampled over [0, period) in x and y
+  // tiles seamlessly. The Fbm form doubles the period with each octave.
+  float AtPeriodic(float x, float y, float z, int period) const;
+  float FbmPeriodic(float x, float y, float z, int octaves, int period, float gain = 0.5f) const;
 
  private:
   float Gradient(int ix, int iy, int iz, float fx, float fy, float fz) const;
+  float Lattice(float x, float y, float z, int period) const;
   uint8_t perm_[512];
 };
 

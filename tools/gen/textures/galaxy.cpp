@@ -1,0 +1,113 @@
+// The galaxy worlds' art: a spiral galaxy seen face-on in each system's
+// colour (for a flat "orient off" billboard), its core glow, and the cloudy
+// puffs that the "line" and "circ" particle streams spin along jets and discs.
+#include <algorithm>
+#include <cmath>
+
+#include "tools/common/noise.h"
+#include "tools/gen/textures/art.h"
+
+namespace {
+
+constexpr float kPi = 3.14159265358979f;
+
+struct GalaxyStyle {
+  uint32_t seed;
+  Rgb arms;     // young stars and gas along the arms
+  Rgb knots;    // star-forming regions
+  Rgb core;     // old stars of the bulge
+};
+
+// Two logarithmic spiral arms with dust lanes on their inner edges, a bright
+// bulge, clumpy star-forming knots and a scatter of resolved stars.
+RgbImage SpiralGalaxy(const GalaxyStyle& s) {
+  const Noise n(s.seed);
+  const int size = 1024;
+  const float pitch = std::tan(15.0f * kPi / 180);
+  RgbImage light = RadialSprite(size, [&](float r, float angle) {
+    float x = r * std::cos(angle), y = r * std::sin(angle);
+    float wobble = 0.9f * n.Fbm(x * 3 + 5, y * 3, 0.5f, 4) / 0.16f;
+    float phase = 2 * (angle - std::log(std::max(r, 0.01f)) / pitch) + wobble * 0.5f;
+    float arm = std::pow(0.5f + 0.5f * std::cos(phase), 3.0f);
+    float lane = std::pow(0.5f + 0.5f * std::cos(phase + 0.9f), 14.0f) * Smoothstep(0.05f, 0.15f, r);
+    float disc = std::exp(-r / 0.3f) * Smoothstep(0.95f, 0.6f, r);
+    float clumps = Smoothstep(-0.5f, 2.0f, n.Fbm(x * 10, y * 10, 1.5f, 5, 0.55f) / 0.16f);
+    float knots = std::pow(std::max(0.0f, n.Fbm(x * 28, y * 28, 3.5f, 3) / 0.16f - 1.0f), 2.0f) * arm * disc;
+    float bulge = 1.6f * std::exp(-std::pow(r / 0.06f, 1.2f)) + 0.35f * std::exp(-r / 0.12f);
+    Rgb armLight = Scale(s.arms, disc * (0.3f + 2.4f * arm * (0.3f + 0.7f * clumps)) * (1 - 0.75f * lane));
+    return Add(Add(armLight, Scale(s.core, bulge)), Scale(s.knots, 1.2f * knots));
+  }, 2);
+  // Resolved stars, denser towards the centre and along the arms.
+  for (uint32_t i = 0; i < 9000; ++i) {
+    float r = 0.85f * std::pow(HashUnit(s.seed + 1, i), 1.6f), a = 2 * kPi * HashUnit(s.seed + 2, i);
+    int px = int((1 + r * std::cos(a)) * size / 2), py = int((1 - r * std::sin(a)) * size / 2);
+    float v = 0.15f + 0.5f * std::pow(HashUnit(s.seed + 3, i), 6.0f);
+    Rgb& p = light.At(std::clamp(px, 0, size - 1), std::clamp(py, 0, size - 1));
+    p = Add(p, Scale(Mix(s.arms, {1, 1, 1}, 0.6f), v * Smoothstep(0.9f, 0.6f, r)));
+  }
+  light = Blur(light, 0.6f, Edge::Clamp);
+  for (Rgb& p : light.Pixels()) p = ToneMap(p);
+  return light;
+}
+
+RgbImage GalaxyCore() {
+  return RadialSprite(256, [](float r, float) {
+    float v = 1.4f * std::exp(-r / 0.06f) + 0.4f * std::exp(-r / 0.2f);
+    return ToneMap(Scale(Mix(Rgb{1.0f, 0.85f, 0.62f}, {1, 1, 1}, std::exp(-r / 0.05f)), v));
+  }, 2);
+}
+
+// A cloudy puff: soft round body broken up by noise, dark at the edge.
+RgbImage StreamPuff(uint32_t seed, Rgb tint) {
+  const Noise n(seed);
+  return RadialSprite(256, [&](float r, float angle) {
+    float x = r * std::cos(angle), y = r * std::sin(angle);
+    float cloud = Smoothstep(-1.5f, 1.5f, n.Fbm(x * 3, y * 3, 0.5f, 6, 0.55f) / 0.16f);
+    float body = std::exp(-r * r / (2 * 0.3f * 0.3f));
+    float v = body * (0.25f + 0.75f * cloud) + 0.5f * std::exp(-r / 0.07f);
+    return ToneMap(Scale(Mix(tint, {1, 1, 1}, std::exp(-r / 0.1f)), v));
+  }, 2);
+}
+
+struct GalaxyJob {
+  const char* system;
+  GalaxyStyle style;
+  Rgb puff;
+};
+
+const GalaxyJob kGalaxies[] = {
+    {"green", {1300, {0.30f, 0.85f, 0.55f}, {0.65f, 1.0f, 0.80f}, {1.0f, 0.90f, 0.70f}}, {0.35f, 0.90f, 0.60f}},
+    {"blue", {1310, {0.35f, 0.55f, 1.00f}, {0.70f, 0.80f, 1.00f}, {1.0f, 0.92f, 0.80f}}, {0.40f, 0.60f, 1.00f}},
+    {"red", {1320, {1.00f, 0.35f, 0.22f}, {1.00f, 0.70f, 0.45f}, {1.0f, 0.85f, 0.62f}}, {1.00f, 0.45f, 0.25f}},
+};
+
+}  // namespace
+
+void AddGalaxyJobs(std::vector<ArtJob>& jobs) {
+  for (const GalaxyJob& g : kGalaxies) {
+    std::string galaxy = std::string("textures\\galaxy_") + g.system + ".jpg";
+    jobs.push_back({galaxy, [&g, galaxy](const ArtInputs&) {
+                      return std::vector<Picture>{ArchiveJpeg(
+                          galaxy, SpiralGalaxy(g.style), "galaxy",
+                          std::string("Spiral galaxy seen face-on in the ") + g.system +
+                              " system's colour: flat \"orient off\" billboard of the galaxy world leading there",
+                          90)};
+                    }});
+    std::string puff = std::string("textures\\stream_") + g.system + ".jpg";
+    jobs.push_back({puff, [&g, puff](const ArtInputs&) {
+                      return std::vector<Picture>{ArchiveJpeg(
+                          puff, StreamPuff(1400 + uint32_t(g.style.seed), g.puff), "galaxy",
+                          std::string("Cloudy puff sprite in the ") + g.system +
+                              " system's colour for \"ps\" line jets and circ discs of its galaxy",
+                          90)};
+                    }});
+  }
+  jobs.push_back({"galaxy_core", [](const ArtInputs&) {
+                    return std::vector<Picture>{ArchiveJpeg("textures\\galaxy_core.jpg", GalaxyCore(), "galaxy",
+                                                            "Warm white galaxy core glow (billboard or flare at the centre)", 90)};
+                  }});
+  jobs.push_back({"stream_white", [](const ArtInputs&) {
+                    return std::vector<Picture>{ArchiveJpeg("textures\\stream_white.jpg", StreamPuff(1450, {0.85f, 0.88f, 1.0f}),
+                                                            "galaxy", "Neutral cloudy puff sprite for particle streams and jets", 90)};
+                  }});
+}

@@ -1,0 +1,7 @@
+// Planet maps that other pictures reuse (the dialog picture shows the ocean
+// world): equirectangular 720 x 360, the same as their archive textures.
+#pragma once
+#include "tools/common/image.h"
+
+RgbImage OceanWorldMap();
+RgbImage OceanCloudMap();
