@@ -1,5 +1,8 @@
 # qv_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>])
 # One GoogleTest program per subsystem, registered with ctest.
+# Tests may keep scratch files in QV_TEST_TMP, a folder of the build tree.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-tmp)
+
 function(qv_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})

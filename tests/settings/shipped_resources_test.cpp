@@ -2,23 +2,15 @@
 // resources/.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 
 #include "settings/default_settings.h"
 #include "settings/language_table.h"
 #include "settings/recorded_messages.h"
+#include "support/shipped_resources.h"
 
 namespace {
-
-std::string ReadResource(const char* name) {
-  std::ifstream in(std::string(QV_RESOURCE_DIR) + "/" + name, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 bool EveryLineEndsInCrLf(const std::string& text) {
   if (text.size() < 2 || text.substr(text.size() - 2) != "\r\n") return false;
@@ -30,7 +22,7 @@ bool EveryLineEndsInCrLf(const std::string& text) {
 }
 
 TEST(ShippedDefaultSettings, ParsesWithoutMessagesIntoTheShippedValues) {
-  std::string text = ReadResource("def_settings.txt");
+  std::string text = ShippedResource("def_settings.txt");
   ASSERT_FALSE(text.empty());
   EXPECT_TRUE(EveryLineEndsInCrLf(text));
   RecordedMessages messages;
@@ -60,7 +52,7 @@ TEST(ShippedDefaultSettings, ParsesWithoutMessagesIntoTheShippedValues) {
 }
 
 TEST(ShippedLanguageTable, HoldsEveryDialogText) {
-  std::string text = ReadResource("language.txt");
+  std::string text = ShippedResource("language.txt");
   ASSERT_GT(text.size(), 3u);
   EXPECT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
   EXPECT_TRUE(EveryLineEndsInCrLf(text));

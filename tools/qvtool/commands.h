@@ -2,6 +2,7 @@
 // process exit status.
 #pragma once
 
+int RunArchive(int argc, char** argv);   // archive_command.cpp
 int RunSettings(int argc, char** argv);  // settings_command.cpp
 int RunDefaults(int argc, char** argv);  // defaults_command.cpp
 int RunText(int argc, char** argv);      // text_command.cpp

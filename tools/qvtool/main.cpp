@@ -15,6 +15,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", nullptr, "help                      this list"},
+    {"archive", RunArchive,
+     "archive list [FILE] | extract [FILE] MEMBER [-o OUT] | pack DIR -o FILE [--compress]"},
     {"settings", RunSettings, "settings [set NAME VALUE] the effective settings, or store one"},
     {"defaults", RunDefaults, "defaults FILE [NAME]      a default-settings text, or one value"},
     {"text", RunText, "text FILE KEY|--about     a language-table text, or the About lines"},

@@ -1,0 +1,15 @@
+// The settings parsers' message boxes, shown through the platform.
+#pragma once
+#include "platform/platform.h"
+#include "settings/message_sink.h"
+
+class PlatformMessages : public MessageSink {
+ public:
+  explicit PlatformMessages(Platform& platform) : platform_(platform) {}
+  void ShowMessage(const char* text, const char* caption) override {
+    platform_.ShowMessage(text, caption, MessageIcon::None);
+  }
+
+ private:
+  Platform& platform_;
+};

@@ -1,0 +1,36 @@
+// ScreensaverApp: the one application object. It owns every piece of
+// process-wide state of a run (settings, texts, monitors, and for the
+// full-screen run the worlds, the director, the timers) and carries out the
+// start-up common to all run modes. Tests build a fresh one for every case.
+#pragma once
+#include "host/command_line.h"
+#include "host/monitor_table.h"
+#include "host/platform_messages.h"
+#include "platform/platform.h"
+#include "settings/default_settings.h"
+#include "settings/language_table.h"
+#include "settings/settings.h"
+
+class ScreensaverApp {
+ public:
+  // Installs the platform's resources as the process's resource source.
+  explicit ScreensaverApp(Platform& platform);
+  ~ScreensaverApp();
+  ScreensaverApp(const ScreensaverApp&) = delete;
+  ScreensaverApp& operator=(const ScreensaverApp&) = delete;
+
+  // Default settings, language table, command line, stored settings,
+  // monitors (full-screen modes only), desktop mode, viewport, and the copy
+  // that "restore defaults" brings back.
+  void InitApp(const char* commandLine);
+
+  Platform& platform;
+  PlatformMessages messages;
+  CommandLine commandLine;
+  MonitorTable monitors;
+  DefaultSettingsTable defaultsTable;
+  LanguageTable language;
+  Settings settings;
+  Settings defaultSettings;
+  ViewAspect aspect;
+};
