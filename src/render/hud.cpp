@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int TextSize = 16;
+
 // One textured quad in overlay space, the texture upright over it.
 void PictureQuad(float left, float bottom, float right, float top) {
   glBegin(GL_QUADS);
@@ -53,7 +55,7 @@ void DrawCorners(const Hud& hud, const Settings& settings) {
 }
 
 // The frame counter and the clock: white font digits over what is there.
-void DrawText(const Hud& hud, const Settings& settings, int x, int y, const char* text) {
+void DrawWhiteDigits(const Hud& hud, const Settings& settings, int x, int y, const char* text) {
   BeginOverlay2D(settings);
   glLoadIdentity();
   glEnable(GL_TEXTURE_2D);
@@ -62,6 +64,23 @@ void DrawText(const Hud& hud, const Settings& settings, int x, int y, const char
   glEnable(GL_BLEND);
   DrawDigits(hud.font, x, y, text);
   EndOverlay2D(settings);
+}
+
+// "hh:mm:ss"; in 12-hour mode hours 1..12 and the mark "<" (pm) or ";" (am).
+void ClockText(const LocalTime& time, bool hrs12, char (&text)[TextSize]) {
+  int hour = time.hour;
+  bool pm = hour == 12;
+  const char* mark = "";
+  if (hrs12) {
+    if (hour == 0) {
+      hour = 12;
+    } else if (hour > 12) {
+      hour -= 12;
+      pm = true;
+    }
+    mark = pm ? "<" : ";";
+  }
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d%s", hour, time.minute, time.second, mark);
 }
 
 }  // namespace
@@ -150,30 +169,14 @@ void DrawLetterbox(const Settings& settings) {
   EndOverlay2D(settings);
 }
 
-void ClockText(const LocalTime& time, bool hrs12, char (&text)[ClockTextSize]) {
-  int hour = time.hour;
-  bool pm = hour == 12;
-  const char* mark = "";
-  if (hrs12) {
-    if (hour == 0) {
-      hour = 12;
-    } else if (hour > 12) {
-      hour -= 12;
-      pm = true;
-    }
-    mark = pm ? "<" : ";";
-  }
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d%s", hour, time.minute, time.second, mark);
-}
-
 void DrawClock(const Hud& hud, const Settings& settings, const LocalTime& time) {
-  char text[ClockTextSize];
+  char text[TextSize];
   ClockText(time, settings.Hrs12, text);
-  DrawText(hud, settings, settings.Hrs12 ? 370 : 420, 0, text);
+  DrawWhiteDigits(hud, settings, settings.Hrs12 ? 370 : 420, 0, text);
 }
 
 void DrawFps(const Hud& hud, const Settings& settings, int value) {
-  char text[ClockTextSize];
+  char text[TextSize];
   std::snprintf(text, sizeof text, "%d", value);
-  DrawText(hud, settings, 0, 540, text);
+  DrawWhiteDigits(hud, settings, 0, 540, text);
 }

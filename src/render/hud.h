@@ -24,11 +24,11 @@ enum Corner { CornerBottomRight, CornerBottomLeft, CornerTopLeft, CornerTopRight
 // The HUD's state; the application owns one for the whole run.
 struct Hud {
   DigitFont font;
-  GLuint loadingPicture = 0;  // "load.jpg", resource 133
-  GLuint glowPicture = 0;     // "loadg.jpg", resource 134
+  GLuint loadingPicture = 0;         // "load.jpg", resource 133
+  GLuint glowPicture = 0;            // "loadg.jpg", resource 134
   GLuint corners[CornerCount] = {};  // 129, 130, 132, 131; 0 draws an untextured quad
-  uint32_t loadingSteps = 0;  // load progress messages seen so far
-  float introTime = 0;        // seconds of intro drawn so far
+  uint32_t loadingSteps = 0;         // load progress messages seen so far
+  float introTime = 0;               // seconds of intro drawn so far
 };
 
 // Loads the two pictures and the four corner images from their numbered
@@ -58,11 +58,6 @@ void FadeOverlay(const Settings& settings, double t, const FadeWindow (&fades)[F
 // Black bands over the bottom and top eighths of the window, in overlay
 // space. Draws opaque only with blending off, as the frame leaves it here.
 void DrawLetterbox(const Settings& settings);
-
-// The clock text for a local time: "hh:mm:ss", in 12-hour mode with hours
-// 1..12 and the mark "<" (pm) or ";" (am).
-inline constexpr int ClockTextSize = 16;
-void ClockText(const LocalTime& time, bool hrs12, char (&text)[ClockTextSize]);
 
 // The clock at the bottom right, (370, 0) in 12-hour mode, else (420, 0);
 // the frame counter at the top left, (0, 540). Both draw white digits with
