@@ -1,0 +1,217 @@
+// The generated mesh files: the stored layout, sound geometry in every mesh,
+// the reference sky cube byte for byte, the planet sphere's mapping, and the
+// same bytes on every run.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include "tests/tools/mesh_test_support.h"
+#include "tools/gen/meshes/catalogue.h"
+#include "tools/gen/meshes/env_cube.h"
+#include "tools/gen/meshes/sphere.h"
+
+namespace {
+
+const std::vector<Model>& Models() {
+  static const std::vector<Model> models = BuildAllModels();
+  return models;
+}
+
+std::vector<uint8_t> ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+uint32_t U32At(const std::vector<uint8_t>& bytes, size_t offset) {
+  return uint32_t(bytes[offset]) | uint32_t(bytes[offset + 1]) << 8 | uint32_t(bytes[offset + 2]) << 16 |
+         uint32_t(bytes[offset + 3]) << 24;
+}
+
+TEST(MeshFiles, EveryBuiltFileHasTheStoredSizeAndTheGeneratorsBytes) {
+  for (const Model& m : Models()) {
+    SCOPED_TRACE(m.name);
+    std::vector<uint8_t> bytes = ReadFile(std::string(QV_CONTENT_DIR) + "/archive/meshes/" + m.name + ".dat");
+    ASSERT_GE(bytes.size(), 12u);
+    uint64_t v = U32At(bytes, 0), f = U32At(bytes, 4), t = U32At(bytes, 8);
+    EXPECT_EQ(bytes.size(), 12 + 12 * v + 12 * f + 12 * f + 8 * t + 36 * f);
+    EXPECT_EQ(bytes, EncodeMesh(m.mesh));
+  }
+}
+
+TEST(MeshFiles, NamesAreUniqueLowerCaseAndTheCatalogueIsComplete) {
+  std::set<std::string> names;
+  for (const Model& m : Models()) {
+    EXPECT_TRUE(names.insert(m.name).second) << m.name;
+    for (char c : m.name) EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_') << m.name;
+  }
+  for (const char* name : {"env", "sphere", "interceptor", "shuttle", "frigate", "freighter", "bluestation",
+                           "platform", "outpost", "asteroid1", "asteroid2", "asteroid3", "asteroid4"})
+    EXPECT_EQ(names.count(name), 1u) << name;
+}
+
+TEST(MeshFiles, EveryMeshIsIndexedInRangeWithUnitNormalsThatAgreeWithItsWinding) {
+  for (const Model& m : Models()) {
+    SCOPED_TRACE(m.name);
+    const MeshFile& mesh = m.mesh;
+    double extent = 0;
+    for (const auto& p : mesh.positions) {
+      ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
+      extent = std::max(extent, Length(ToV3(p)));
+    }
+    for (const auto& t : mesh.texCoords) ASSERT_TRUE(std::isfinite(t.s) && std::isfinite(t.t));
+    int bad = 0;
+    for (const MeshFile::Face& f : mesh.faces) {
+      for (int k = 0; k < 3; ++k) {
+        ASSERT_LT(f.vertex[k], mesh.positions.size());
+        ASSERT_LT(f.texture[k], mesh.texCoords.size());
+      }
+      V3 cross = FaceCross(mesh, f);
+      // No zero-area triangles, even after rounding to floats.
+      if (Length(cross) <= 1e-10 * extent * extent) ++bad;
+      for (const auto& n : f.normal) {
+        if (!(std::fabs(Length(ToV3(n)) - 1) < 1e-5)) ++bad;
+        if (!(Dot(ToV3(n), cross) > 0)) ++bad;
+      }
+    }
+    EXPECT_EQ(bad, 0);
+  }
+}
+
+TEST(MeshFiles, ShipsAndStationsFaceOutwardAndCarryTheirAttachmentsOnTheHull) {
+  for (const Model& m : Models()) {
+    if (m.name == "env") continue;  // seen from inside, checked on its own below
+    SCOPED_TRACE(m.name);
+    EXPECT_GT(SignedVolume(m.mesh), 0.0);
+    // Lights sit on the hull within their glow; nozzle exits are ringed by their lip.
+    for (const Engine& e : m.engines) {
+      EXPECT_LT(DistanceToSurface(m.mesh, BodyToFile(e.at)), e.radius * 1.3) << e.name;
+      EXPECT_LT(e.at.x, 0.0) << e.name;  // flames trail aft: nozzles sit at the back
+    }
+    for (const Light& l : m.lights) EXPECT_LT(DistanceToSurface(m.mesh, BodyToFile(l.at)), l.size) << l.name;
+  }
+}
+
+TEST(MeshFiles, TwoRunsGiveTheSameBytes) {
+  std::vector<Model> again = BuildAllModels();
+  ASSERT_EQ(again.size(), Models().size());
+  for (size_t i = 0; i < again.size(); ++i) EXPECT_EQ(EncodeMesh(again[i].mesh), EncodeMesh(Models()[i].mesh));
+  EXPECT_EQ(DescribeModels(again), DescribeModels(Models()));
+}
+
+// The stored reference cube, built from its published values.
+TEST(EnvCube, MatchesTheReferenceValuesByteForByte) {
+  std::vector<uint8_t> bytes = EncodeMesh(BuildEnvCube());
+  ASSERT_EQ(bytes.size(), 924u);
+  std::vector<uint8_t> expected;
+  auto u32 = [&](uint32_t v) {
+    for (int s = 0; s < 32; s += 8) expected.push_back(uint8_t(v >> s));
+  };
+  auto f32 = [&](float f) {
+    uint32_t bits;
+    std::memcpy(&bits, &f, 4);
+    u32(bits);
+  };
+  u32(8), u32(12), u32(12);
+  const float corner[8][3] = {{-0.5f, -0.5f, -0.5f}, {0.5f, -0.5f, -0.5f}, {-0.5f, 0.5f, -0.5f}, {0.5f, 0.5f, -0.5f},
+                              {-0.5f, -0.5f, 0.5f},  {0.5f, -0.5f, 0.5f},  {-0.5f, 0.5f, 0.5f},  {0.5f, 0.5f, 0.5f}};
+  for (const auto& p : corner) f32(p[0]), f32(p[1]), f32(p[2]);
+  const uint32_t faces[12][3] = {{0, 2, 3}, {3, 1, 0}, {4, 5, 7}, {7, 6, 4}, {0, 1, 5}, {5, 4, 0},
+                                 {1, 3, 7}, {7, 5, 1}, {3, 2, 6}, {6, 7, 3}, {2, 0, 4}, {4, 6, 2}};
+  for (const auto& f : faces) u32(f[0]), u32(f[1]), u32(f[2]);
+  ASSERT_TRUE(std::equal(expected.begin(), expected.end(), bytes.begin()));
+
+  // Texture coordinates: three repetitions of (0,0), (1,0), (0,1), (1,1).
+  std::vector<uint8_t> coords;
+  expected.swap(coords);
+  for (int r = 0; r < 3; ++r) f32(0), f32(0), f32(1), f32(0), f32(0), f32(1), f32(1), f32(1);
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), bytes.begin() + 252 + 144));
+
+  // Corner normals: each face's own outward normal; the first is (0, 0, -1).
+  expected.clear();
+  for (const auto& f : faces) {
+    V3 a{corner[f[0]][0], corner[f[0]][1], corner[f[0]][2]}, b{corner[f[1]][0], corner[f[1]][1], corner[f[1]][2]},
+        c{corner[f[2]][0], corner[f[2]][1], corner[f[2]][2]};
+    V3 n = Normalize(Cross(Sub(b, a), Sub(c, a)));
+    EXPECT_GT(Dot(n, Add(a, Add(b, c))), 0.0);  // outward
+    for (int k = 0; k < 3; ++k) f32(float(n.x) + 0.0f), f32(float(n.y) + 0.0f), f32(float(n.z) + 0.0f);
+  }
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), bytes.begin() + 492));
+  EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 492, bytes.begin() + 504),
+            std::vector<uint8_t>({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xbf}));
+}
+
+TEST(EnvCube, EachSideShowsAWholeUnmirroredPictureFromInside) {
+  MeshFile cube = BuildEnvCube();
+  for (size_t i = 0; i < cube.faces.size(); i += 2) {
+    SCOPED_TRACE(i / 2);
+    std::set<uint32_t> used;
+    for (size_t f = i; f < i + 2; ++f) {
+      // Wound counter-clockwise from outside, so seen from inside the
+      // picture is unmirrored when its texture triangle turns clockwise.
+      EXPECT_LT(TextureArea(cube, cube.faces[f]), 0.0);
+      for (uint32_t t : cube.faces[f].texture) used.insert(t);
+    }
+    EXPECT_EQ(used.size(), 4u);  // one whole repetition per side
+    EXPECT_EQ(*used.rbegin() - *used.begin(), 3u);
+    V3 n = Normalize(FaceCross(cube, cube.faces[i]));
+    if (std::fabs(n.z) > 0.5) continue;
+    for (size_t f = i; f < i + 2; ++f)  // walls: the picture's top is up
+      for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(cube.texCoords[cube.faces[f].texture[k]].t, cube.positions[cube.faces[f].vertex[k]].z + 0.5f);
+  }
+}
+
+TEST(Sphere, HasTheStoredCountsAndAnEquirectangularMapping) {
+  MeshFile sphere = BuildSphere();
+  EXPECT_EQ(sphere.positions.size(), 642u);
+  EXPECT_EQ(sphere.texCoords.size(), 718u);
+  for (const auto& t : sphere.texCoords) {
+    EXPECT_TRUE(t.s >= 0 && t.s <= 1 && t.t >= 0 && t.t <= 1) << t.s << " " << t.t;
+  }
+  std::set<uint32_t> poleCoords;
+  for (const MeshFile::Face& f : sphere.faces) {
+    for (int k = 0; k < 3; ++k) {
+      V3 p = ToV3(sphere.positions[f.vertex[k]]);
+      EXPECT_NEAR(Length(p), 1.0, 1e-6);
+      EXPECT_NEAR(Length(Sub(ToV3(f.normal[k]), p)), 0.0, 1e-7);
+      const auto& uv = sphere.texCoords[f.texture[k]];
+      EXPECT_NEAR(uv.t, std::asin(std::clamp(p.y, -1.0, 1.0)) / kPi + 0.5, 1e-6);  // t = 0 at the south pole
+      if (std::fabs(p.y) > 0.999999) {
+        EXPECT_TRUE(poleCoords.insert(f.texture[k]).second);  // one pole coordinate per face
+        continue;
+      }
+      // s is the eastward longitude; on the seam meridian either 0 or 1.
+      double s = std::atan2(p.x, p.z) / (2 * kPi);
+      if (s < 0) s += 1;
+      double d = std::fabs(uv.s - s);
+      EXPECT_LT(std::min(d, std::fabs(d - 1)), 1e-6);
+    }
+    // Unmirrored from outside, and no face stretched across the seam.
+    EXPECT_GT(TextureArea(sphere, f), 0.0);
+    double lo = 1, hi = 0;
+    for (uint32_t t : f.texture) {
+      lo = std::min(lo, double(sphere.texCoords[t].s));
+      hi = std::max(hi, double(sphere.texCoords[t].s));
+    }
+    EXPECT_LT(hi - lo, 0.1);
+  }
+}
+
+TEST(Sphere, IsFineEnoughToStayRoundWhenScaledUp) {
+  // The flat edges of the outline stay within 0.7 % of the radius of the
+  // true circle: a few pixels on a planet that fills the screen.
+  MeshFile sphere = BuildSphere();
+  double deepest = 0;
+  for (const MeshFile::Face& f : sphere.faces)
+    for (int k = 0; k < 3; ++k) {
+      V3 a = ToV3(sphere.positions[f.vertex[k]]), b = ToV3(sphere.positions[f.vertex[(k + 1) % 3]]);
+      deepest = std::max(deepest, 1 - Length(Scale(Add(a, b), 0.5)));
+    }
+  EXPECT_LT(deepest, 0.007);
+}
+
+}  // namespace
