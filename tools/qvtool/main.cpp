@@ -15,6 +15,11 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", nullptr, "help                      this list"},
+    {"settings", RunSettings, "settings [set NAME VALUE] the effective settings, or store one"},
+    {"defaults", RunDefaults, "defaults FILE [NAME]      a default-settings text, or one value"},
+    {"text", RunText, "text FILE KEY|--about     a language-table text, or the About lines"},
+    {"image", RunImage, "image FILE [-o OUT.png]   a JPEG or TGA picture's size; -o writes it as PNG"},
+    {"mesh", RunMesh, "mesh FILE                 counts, bounds and size check of a binary mesh"},
 };
 
 int Usage(FILE* out) {

@@ -1,0 +1,28 @@
+// JPEG decoding in memory with libjpeg. Pixels come out as 8-bit red, green,
+// blue, rows bottom-up (buffer row 0 is the picture's bottom row), so the
+// buffer goes to GL unchanged. Greyscale pictures are widened to RGB; other
+// colour spaces (CMYK) are refused. Decoder warnings and errors are silent.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+struct DecodedImage {
+  int32_t rowStride = 0;  // bytes per row: width * 3
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint8_t> pixels;  // rowStride * height bytes, owned by the caller
+};
+
+// Pictures above this many pixels are refused before anything is allocated.
+inline constexpr uint64_t MaxJpegPixels = uint64_t(64) << 20;
+
+// Decodes size bytes at data. Data that ends early decodes as far as it goes
+// (the rest is what the decoder makes of missing data). False when the data
+// has no decodable picture or a fatal error stops the decoder; then image is
+// untouched.
+bool DecodeJpeg(const uint8_t* data, size_t size, DecodedImage& image);
+
+// Decodes "CustomData" resource resourceId when fromResource is set, else the
+// archive member path. False when the source does not open or does not decode.
+bool LoadJpeg(const char* path, DecodedImage& image, bool fromResource, int resourceId);

@@ -1,0 +1,122 @@
+#include "platform/headless/headless_platform.h"
+
+#include <GL/gl.h>
+
+#include <cstring>
+
+HeadlessPlatform::HeadlessPlatform(const ResourceSource& resources, SettingsStore& store, AudioLoader audio)
+    : resources_(resources), store_(store), audio_(std::move(audio)) {
+  // A display's own ramp is full scale at the top, unlike the exponent-1 ramp the saver builds.
+  for (int c = 0; c < 3; ++c) {
+    for (int k = 0; k < 256; ++k) gamma_[c * 256 + k] = uint16_t(k * 257);
+  }
+}
+
+HeadlessPlatform::~HeadlessPlatform() { DestroyWindows(); }
+
+void HeadlessPlatform::SetInitialGammaRamp(const uint16_t (&ramp)[768]) {
+  std::memcpy(gamma_, ramp, sizeof gamma_);
+}
+
+std::vector<uint8_t> HeadlessPlatform::ReadPixels(int x, int y, int width, int height) const {
+  std::vector<uint8_t> pixels(size_t(width) * size_t(height) * 4);
+  if (!gl_.Exists() || pixels.empty()) return pixels;
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  return pixels;
+}
+
+bool HeadlessPlatform::EnumDisplayAdapter(int index, DisplayAdapter& adapter) {
+  return displays_.Adapter(index, adapter);
+}
+
+bool HeadlessPlatform::EnumAdapterMonitor(const DisplayAdapter& adapter, char (&monitorString)[128]) {
+  return displays_.Monitor(adapter, monitorString);
+}
+
+bool HeadlessPlatform::CurrentDisplayMode(const DisplayAdapter* adapter, DisplayMode& mode) {
+  if (!displays_.Mode(adapter, mode)) return false;
+  if (modeSwitched_ && (!adapter || (adapter->stateFlags & AdapterPrimary))) {
+    mode.width = switchedMode_.width;
+    mode.height = switchedMode_.height;
+    mode.bitsPerPixel = switchedMode_.bitsPerPixel;
+  }
+  return true;
+}
+
+uintptr_t HeadlessPlatform::MonitorFromRect(const ScreenRect& rect) { return displays_.MonitorFromRect(rect); }
+
+void HeadlessPlatform::SetDisplayMode(int width, int height, int bitsPerPixel) {
+  modeSwitched_ = true;
+  switchedMode_ = {width, height, bitsPerPixel, 0, 0};
+}
+
+bool HeadlessPlatform::CreateFlightWindow(const ScreenRect& monitor, int width, int height) {
+  if (width <= 0 || height <= 0 || !gl_.Create(width, height)) return false;
+  flight_ = {monitor.left, monitor.top, monitor.left + width, monitor.top + height};
+  return true;
+}
+
+bool HeadlessPlatform::CreateCoverWindow(const ScreenRect& monitor) {
+  covers_.push_back(monitor);
+  return true;
+}
+
+void HeadlessPlatform::DestroyWindows() {
+  gl_.Destroy();
+  flight_ = {};
+  covers_.clear();
+  shown_ = false;
+}
+
+void HeadlessPlatform::SwapBuffers() {
+  gl_.SwapBuffers();
+  ++frames_;
+  clock_.Advance(secondsPerFrame_);
+  if (frameHook_) frameHook_(*this, frames_);
+}
+
+void HeadlessPlatform::FlightWindowCentre(int& x, int& y) {
+  x = flight_.left + (flight_.right - flight_.left) / 2;
+  y = flight_.top + (flight_.bottom - flight_.top) / 2;
+}
+
+bool HeadlessPlatform::PumpMessage(InputEvent& event) {
+  if (input_.empty()) return false;
+  event = input_.front();
+  input_.pop_front();
+  return true;
+}
+
+void HeadlessPlatform::SetCursorPos(int x, int y) {
+  cursorX_ = x;
+  cursorY_ = y;
+}
+
+void* HeadlessPlatform::GetGLProcAddress(const char* name) { return gl_.GetProcAddress(name); }
+
+bool HeadlessPlatform::SetSwapInterval(int interval) {
+  gl_.SetSwapInterval(interval);
+  swapInterval_ = interval;
+  return true;
+}
+
+bool HeadlessPlatform::GetGammaRamp(uint16_t (&ramp)[768]) {
+  std::memcpy(ramp, gamma_, sizeof ramp);
+  return true;
+}
+
+bool HeadlessPlatform::SetGammaRamp(const uint16_t (&ramp)[768]) {
+  std::memcpy(gamma_, ramp, sizeof gamma_);
+  ++gammaSets_;
+  return true;
+}
+
+void HeadlessPlatform::ShowMessage(const char* text, const char* caption, MessageIcon icon) {
+  messages_.push_back({text ? text : "", caption ? caption : "", icon});
+}
+
+bool HeadlessPlatform::LoadAudioLibrary(AudioLibrary& library) {
+  audioLoaded_ = audio_ && audio_(library);
+  return audioLoaded_;
+}

@@ -1,0 +1,24 @@
+// Textures from JPEG and TGA images in the archive or in numbered
+// "CustomData" resources. Each load needs the GL context current, creates
+// one texture name, leaves it bound to GL_TEXTURE_2D and writes it into the
+// caller's field (an object's texture, texture2 or lens texture). When the
+// image cannot be loaded no texture is made and the field keeps its value.
+// Wrap modes and texture environment stay at the GL defaults.
+#pragma once
+#include "assets/jpeg_decoder.h"
+#include "assets/tga_decoder.h"
+#include "render/gl.h"
+
+// Mipmapped RGB texture, trilinear; logs "Load texture <" path "> ...".
+bool LoadTexture(GLuint& texture, const char* path, bool fromResource = false, int resourceId = 0);
+// As LoadTexture, from the archive; logs "Load detail texture <" path "> ...".
+bool LoadDetailTexture(GLuint& texture2, const char* path);
+// One level, linear filters, from the archive; for power-of-two pictures. No log.
+bool LoadLensTexture(GLuint& lensTexture, const char* path);
+// Mipmapped RGBA texture from a TGA image; 0 when the image cannot be loaded.
+GLuint LoadTgaTexture(const char* name, bool fromResource, int resourceId, MessageSink* messages);
+
+// The uploads behind them, for images decoded elsewhere; each returns the new name.
+GLuint UploadMipmappedTexture(const DecodedImage& image);
+GLuint UploadLensTexture(const DecodedImage& image);
+GLuint UploadTgaTexture(const TgaImage& image);
