@@ -4,6 +4,8 @@
 // renderer's drawing frames put the mesh.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/tools/mesh_test_support.h"
 #include "tools/gen/meshes/builder.h"
 #include "tools/gen/meshes/model.h"
@@ -18,11 +20,11 @@ MeshFile Build(const Part& part, const Frame& place = {}) {
 }
 
 void ExpectNormalsAgreeWithWinding(const MeshFile& mesh) {
-  for (const MeshFile::Face& f : mesh.faces) {
+  for (uint32_t f = 0; f < mesh.faceCount; ++f) {
     V3 n = Normalize(FaceCross(mesh, f));
-    for (const auto& corner : f.normal) {
-      EXPECT_NEAR(Length(ToV3(corner)), 1.0, 1e-5);
-      EXPECT_GT(Dot(ToV3(corner), n), 0.0);
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_NEAR(Length(CornerNormal(mesh, f, k)), 1.0, 1e-5);
+      EXPECT_GT(Dot(CornerNormal(mesh, f, k), n), 0.0);
     }
   }
 }
@@ -51,7 +53,7 @@ TEST(MeshBuilder, ClosedPrimitivesFaceOutwardWithTheirVolume) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MeshFile mesh = Build(c.part);
-    ASSERT_FALSE(mesh.faces.empty());
+    ASSERT_GT(mesh.faceCount, 0u);
     double volume = SignedVolume(mesh);
     EXPECT_GT(volume, 0.0);
     if (c.volume > 0) {
@@ -72,18 +74,18 @@ TEST(MeshBuilder, MirroredAndScaledPlacementsKeepFacingOutward) {
 
 TEST(MeshBuilder, BoxCornersAreHardAndRoundSidesSmooth) {
   MeshFile box = Build(Box({2, 2, 2}, 1));
-  ASSERT_EQ(box.faces.size(), 12u);
-  ASSERT_EQ(box.positions.size(), 8u);
-  for (const MeshFile::Face& f : box.faces) {
+  ASSERT_EQ(box.faceCount, 12u);
+  ASSERT_EQ(box.vertexCount, 8u);
+  for (uint32_t f = 0; f < box.faceCount; ++f) {
     V3 n = Normalize(FaceCross(box, f));
-    for (const auto& corner : f.normal) EXPECT_NEAR(Dot(ToV3(corner), n), 1.0, 1e-6);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(Dot(CornerNormal(box, f, k), n), 1.0, 1e-6);
   }
   MeshFile cylinder = Build(Cylinder(1, 2, 24, 1));
-  for (const MeshFile::Face& f : cylinder.faces) {
+  for (uint32_t f = 0; f < cylinder.faceCount; ++f) {
     V3 n = Normalize(FaceCross(cylinder, f));
     for (int k = 0; k < 3; ++k) {
-      V3 p = ToV3(cylinder.positions[f.vertex[k]]);
-      V3 normal = ToV3(f.normal[k]);
+      V3 p = CornerPosition(cylinder, f, k);
+      V3 normal = CornerNormal(cylinder, f, k);
       if (std::fabs(n.z) > 0.99)  // caps stay flat
         EXPECT_NEAR(Dot(normal, n), 1.0, 1e-6);
       else  // the side is smooth: radial normals at its corners
@@ -95,25 +97,21 @@ TEST(MeshBuilder, BoxCornersAreHardAndRoundSidesSmooth) {
 TEST(MeshBuilder, DropsCollapsedTrianglesAndWeldsTheirPoints) {
   // A cone: the apex ring collapses to one point.
   MeshFile cone = Build(Lathe({{0, 0}, {1, 0}, {0, 2}}, 16, 1));
-  EXPECT_EQ(cone.faces.size(), 32u);
-  EXPECT_EQ(cone.positions.size(), 18u);
-  for (const MeshFile::Face& f : cone.faces) EXPECT_GT(Length(FaceCross(cone, f)), 1e-6);
+  EXPECT_EQ(cone.faceCount, 32u);
+  EXPECT_EQ(cone.vertexCount, 18u);
+  for (uint32_t f = 0; f < cone.faceCount; ++f) EXPECT_GT(Length(FaceCross(cone, f)), 1e-6);
 }
 
 TEST(MeshBuilder, ProjectedAndWrappedTexturesAreUnmirroredAndSeamless) {
   for (const Part& part : {Box({3, 2, 1}, 0.5), Wing({4, 2, 5, -1, 0.4, 0.2}, 1), Cylinder(2, 3, 20, 1)}) {
     MeshFile mesh = Build(part);
-    for (const MeshFile::Face& f : mesh.faces) EXPECT_GT(TextureArea(mesh, f), 0.0);
+    for (uint32_t f = 0; f < mesh.faceCount; ++f) EXPECT_GT(TextureArea(mesh, f), 0.0);
   }
   // Round surfaces repeat a whole number of times around: the seam column's
   // two texture coordinates differ by a whole number.
   MeshFile tube = Build(Lathe({{5, 0}, {5, 4}}, 12, 3));
-  double lo = 1e9, hi = -1e9;
-  for (const auto& t : tube.texCoords) {
-    lo = std::min(lo, double(t.s));
-    hi = std::max(hi, double(t.s));
-  }
-  EXPECT_NEAR(hi - lo, std::round(2 * kPi * 5 / 3), 1e-6);
+  auto [lo, hi] = std::minmax_element(tube.s.begin(), tube.s.end());
+  EXPECT_NEAR(*hi - *lo, std::round(2 * kPi * 5 / 3), 1e-6);
 }
 
 TEST(Attachments, OffsetsLandOnTheMeshPointInEveryDrawingFrame) {

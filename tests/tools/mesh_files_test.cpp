@@ -12,6 +12,7 @@
 #include "tests/tools/mesh_test_support.h"
 #include "tools/gen/meshes/catalogue.h"
 #include "tools/gen/meshes/env_cube.h"
+#include "tools/gen/meshes/mesh_writer.h"
 #include "tools/gen/meshes/sphere.h"
 
 namespace {
@@ -31,14 +32,33 @@ uint32_t U32At(const std::vector<uint8_t>& bytes, size_t offset) {
          uint32_t(bytes[offset + 3]) << 24;
 }
 
-TEST(MeshFiles, EveryBuiltFileHasTheStoredSizeAndTheGeneratorsBytes) {
+void ExpectSameMesh(const MeshFile& a, const MeshFile& b) {
+  EXPECT_EQ(a.vertexCount, b.vertexCount);
+  EXPECT_EQ(a.faceCount, b.faceCount);
+  EXPECT_EQ(a.texCoordCount, b.texCoordCount);
+  EXPECT_TRUE(a.x == b.x && a.y == b.y && a.z == b.z);
+  EXPECT_TRUE(a.s == b.s && a.t == b.t);
+  EXPECT_EQ(a.normals, b.normals);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(a.corner[k], b.corner[k]);
+    EXPECT_EQ(a.texCorner[k], b.texCorner[k]);
+  }
+}
+
+// The built files: exactly as long as their counts say, and read back by the
+// screensaver's own parser into the mesh the generator made.
+TEST(MeshFiles, EveryBuiltFileHasTheStoredSizeAndReadsBackAsGenerated) {
   for (const Model& m : Models()) {
     SCOPED_TRACE(m.name);
     std::vector<uint8_t> bytes = ReadFile(std::string(QV_CONTENT_DIR) + "/archive/meshes/" + m.name + ".dat");
     ASSERT_GE(bytes.size(), 12u);
     uint64_t v = U32At(bytes, 0), f = U32At(bytes, 4), t = U32At(bytes, 8);
     EXPECT_EQ(bytes.size(), 12 + 12 * v + 12 * f + 12 * f + 8 * t + 36 * f);
-    EXPECT_EQ(bytes, EncodeMesh(m.mesh));
+    MeshFile parsed;
+    MeshCheck check = ParseMeshFile(bytes.data(), bytes.size(), parsed);
+    ASSERT_TRUE(check.ok) << check.problem;
+    EXPECT_TRUE(check.sizeMatches);
+    ExpectSameMesh(parsed, m.mesh);
   }
 }
 
@@ -57,24 +77,26 @@ TEST(MeshFiles, EveryMeshIsIndexedInRangeWithUnitNormalsThatAgreeWithItsWinding)
   for (const Model& m : Models()) {
     SCOPED_TRACE(m.name);
     const MeshFile& mesh = m.mesh;
-    double extent = 0;
-    for (const auto& p : mesh.positions) {
-      ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
-      extent = std::max(extent, Length(ToV3(p)));
-    }
-    for (const auto& t : mesh.texCoords) ASSERT_TRUE(std::isfinite(t.s) && std::isfinite(t.t));
+    ASSERT_EQ(EncodeMesh(mesh).size(), MeshFileSize(mesh.vertexCount, mesh.faceCount, mesh.texCoordCount));
+    for (float c : mesh.x) ASSERT_TRUE(std::isfinite(c));
+    for (float c : mesh.y) ASSERT_TRUE(std::isfinite(c));
+    for (float c : mesh.z) ASSERT_TRUE(std::isfinite(c));
+    for (float c : mesh.s) ASSERT_TRUE(std::isfinite(c));
+    for (float c : mesh.t) ASSERT_TRUE(std::isfinite(c));
+    double extent = Radius(mesh);
     int bad = 0;
-    for (const MeshFile::Face& f : mesh.faces) {
+    for (uint32_t f = 0; f < mesh.faceCount; ++f) {
       for (int k = 0; k < 3; ++k) {
-        ASSERT_LT(f.vertex[k], mesh.positions.size());
-        ASSERT_LT(f.texture[k], mesh.texCoords.size());
+        ASSERT_LT(mesh.corner[k][f], mesh.vertexCount);
+        ASSERT_LT(mesh.texCorner[k][f], mesh.texCoordCount);
       }
       V3 cross = FaceCross(mesh, f);
       // No zero-area triangles, even after rounding to floats.
       if (Length(cross) <= 1e-10 * extent * extent) ++bad;
-      for (const auto& n : f.normal) {
-        if (!(std::fabs(Length(ToV3(n)) - 1) < 1e-5)) ++bad;
-        if (!(Dot(ToV3(n), cross) > 0)) ++bad;
+      for (int k = 0; k < 3; ++k) {
+        V3 n = CornerNormal(mesh, f, k);
+        if (!(std::fabs(Length(n) - 1) < 1e-5)) ++bad;
+        if (!(Dot(n, cross) > 0)) ++bad;
       }
     }
     EXPECT_EQ(bad, 0);
@@ -146,42 +168,40 @@ TEST(EnvCube, MatchesTheReferenceValuesByteForByte) {
 
 TEST(EnvCube, EachSideShowsAWholeUnmirroredPictureFromInside) {
   MeshFile cube = BuildEnvCube();
-  for (size_t i = 0; i < cube.faces.size(); i += 2) {
+  for (uint32_t i = 0; i < cube.faceCount; i += 2) {
     SCOPED_TRACE(i / 2);
     std::set<uint32_t> used;
-    for (size_t f = i; f < i + 2; ++f) {
+    for (uint32_t f = i; f < i + 2; ++f) {
       // Wound counter-clockwise from outside, so seen from inside the
       // picture is unmirrored when its texture triangle turns clockwise.
-      EXPECT_LT(TextureArea(cube, cube.faces[f]), 0.0);
-      for (uint32_t t : cube.faces[f].texture) used.insert(t);
+      EXPECT_LT(TextureArea(cube, f), 0.0);
+      for (int k = 0; k < 3; ++k) used.insert(cube.texCorner[k][f]);
     }
     EXPECT_EQ(used.size(), 4u);  // one whole repetition per side
     EXPECT_EQ(*used.rbegin() - *used.begin(), 3u);
-    V3 n = Normalize(FaceCross(cube, cube.faces[i]));
+    V3 n = Normalize(FaceCross(cube, i));
     if (std::fabs(n.z) > 0.5) continue;
-    for (size_t f = i; f < i + 2; ++f)  // walls: the picture's top is up
-      for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(cube.texCoords[cube.faces[f].texture[k]].t, cube.positions[cube.faces[f].vertex[k]].z + 0.5f);
+    for (uint32_t f = i; f < i + 2; ++f)  // walls: the picture's top is up
+      for (int k = 0; k < 3; ++k) EXPECT_EQ(CornerTexCoord(cube, f, k).t, CornerPosition(cube, f, k).z + 0.5);
   }
 }
 
 TEST(Sphere, HasTheStoredCountsAndAnEquirectangularMapping) {
   MeshFile sphere = BuildSphere();
-  EXPECT_EQ(sphere.positions.size(), 642u);
-  EXPECT_EQ(sphere.texCoords.size(), 718u);
-  for (const auto& t : sphere.texCoords) {
-    EXPECT_TRUE(t.s >= 0 && t.s <= 1 && t.t >= 0 && t.t <= 1) << t.s << " " << t.t;
-  }
+  EXPECT_EQ(sphere.vertexCount, 642u);
+  EXPECT_EQ(sphere.texCoordCount, 718u);
+  for (uint32_t i = 0; i < sphere.texCoordCount; ++i)
+    EXPECT_TRUE(sphere.s[i] >= 0 && sphere.s[i] <= 1 && sphere.t[i] >= 0 && sphere.t[i] <= 1) << i;
   std::set<uint32_t> poleCoords;
-  for (const MeshFile::Face& f : sphere.faces) {
+  for (uint32_t f = 0; f < sphere.faceCount; ++f) {
     for (int k = 0; k < 3; ++k) {
-      V3 p = ToV3(sphere.positions[f.vertex[k]]);
+      V3 p = CornerPosition(sphere, f, k);
       EXPECT_NEAR(Length(p), 1.0, 1e-6);
-      EXPECT_NEAR(Length(Sub(ToV3(f.normal[k]), p)), 0.0, 1e-7);
-      const auto& uv = sphere.texCoords[f.texture[k]];
+      EXPECT_NEAR(Length(Sub(CornerNormal(sphere, f, k), p)), 0.0, 1e-7);
+      UV uv = CornerTexCoord(sphere, f, k);
       EXPECT_NEAR(uv.t, std::asin(std::clamp(p.y, -1.0, 1.0)) / kPi + 0.5, 1e-6);  // t = 0 at the south pole
       if (std::fabs(p.y) > 0.999999) {
-        EXPECT_TRUE(poleCoords.insert(f.texture[k]).second);  // one pole coordinate per face
+        EXPECT_TRUE(poleCoords.insert(sphere.texCorner[k][f]).second);  // one pole coordinate per face
         continue;
       }
       // s is the eastward longitude; on the seam meridian either 0 or 1.
@@ -193,9 +213,9 @@ TEST(Sphere, HasTheStoredCountsAndAnEquirectangularMapping) {
     // Unmirrored from outside, and no face stretched across the seam.
     EXPECT_GT(TextureArea(sphere, f), 0.0);
     double lo = 1, hi = 0;
-    for (uint32_t t : f.texture) {
-      lo = std::min(lo, double(sphere.texCoords[t].s));
-      hi = std::max(hi, double(sphere.texCoords[t].s));
+    for (int k = 0; k < 3; ++k) {
+      lo = std::min(lo, CornerTexCoord(sphere, f, k).s);
+      hi = std::max(hi, CornerTexCoord(sphere, f, k).s);
     }
     EXPECT_LT(hi - lo, 0.1);
   }
@@ -206,9 +226,9 @@ TEST(Sphere, IsFineEnoughToStayRoundWhenScaledUp) {
   // true circle: a few pixels on a planet that fills the screen.
   MeshFile sphere = BuildSphere();
   double deepest = 0;
-  for (const MeshFile::Face& f : sphere.faces)
+  for (uint32_t f = 0; f < sphere.faceCount; ++f)
     for (int k = 0; k < 3; ++k) {
-      V3 a = ToV3(sphere.positions[f.vertex[k]]), b = ToV3(sphere.positions[f.vertex[(k + 1) % 3]]);
+      V3 a = CornerPosition(sphere, f, k), b = CornerPosition(sphere, f, (k + 1) % 3);
       deepest = std::max(deepest, 1 - Length(Scale(Add(a, b), 0.5)));
     }
   EXPECT_LT(deepest, 0.007);

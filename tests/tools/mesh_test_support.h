@@ -3,32 +3,43 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/gen/meshes/mesh_writer.h"
+#include "assets/mesh_file.h"
 #include "tools/gen/meshes/vec.h"
 
-inline V3 ToV3(const MeshFile::Float3& f) { return {f.x, f.y, f.z}; }
+inline V3 Position(const MeshFile& mesh, uint32_t i) { return {mesh.x[i], mesh.y[i], mesh.z[i]}; }
+inline V3 CornerPosition(const MeshFile& mesh, uint32_t face, int k) { return Position(mesh, mesh.corner[k][face]); }
+inline V3 CornerNormal(const MeshFile& mesh, uint32_t face, int k) {
+  const float* n = &mesh.normals[size_t(face) * 9 + size_t(k) * 3];
+  return {n[0], n[1], n[2]};
+}
+inline UV CornerTexCoord(const MeshFile& mesh, uint32_t face, int k) {
+  uint32_t t = mesh.texCorner[k][face];
+  return {mesh.s[t], mesh.t[t]};
+}
 
-inline V3 FaceCross(const MeshFile& mesh, const MeshFile::Face& face) {
-  V3 a = ToV3(mesh.positions[face.vertex[0]]), b = ToV3(mesh.positions[face.vertex[1]]),
-     c = ToV3(mesh.positions[face.vertex[2]]);
+inline V3 FaceCross(const MeshFile& mesh, uint32_t face) {
+  V3 a = CornerPosition(mesh, face, 0), b = CornerPosition(mesh, face, 1), c = CornerPosition(mesh, face, 2);
   return Cross(Sub(b, a), Sub(c, a));
 }
 
 // Six times the signed volume enclosed: positive when a closed mesh faces outward.
 inline double SignedVolume(const MeshFile& mesh) {
   double sum = 0;
-  for (const MeshFile::Face& f : mesh.faces)
-    sum += Dot(ToV3(mesh.positions[f.vertex[0]]),
-               Cross(ToV3(mesh.positions[f.vertex[1]]), ToV3(mesh.positions[f.vertex[2]])));
+  for (uint32_t f = 0; f < mesh.faceCount; ++f)
+    sum += Dot(CornerPosition(mesh, f, 0), Cross(CornerPosition(mesh, f, 1), CornerPosition(mesh, f, 2)));
   return sum / 6;
 }
 
 // Twice the signed area of a face's texture triangle.
-inline double TextureArea(const MeshFile& mesh, const MeshFile::Face& face) {
-  const auto& a = mesh.texCoords[face.texture[0]];
-  const auto& b = mesh.texCoords[face.texture[1]];
-  const auto& c = mesh.texCoords[face.texture[2]];
-  return double(b.s - a.s) * (c.t - a.t) - double(c.s - a.s) * (b.t - a.t);
+inline double TextureArea(const MeshFile& mesh, uint32_t face) {
+  UV a = CornerTexCoord(mesh, face, 0), b = CornerTexCoord(mesh, face, 1), c = CornerTexCoord(mesh, face, 2);
+  return (b.s - a.s) * (c.t - a.t) - (c.s - a.s) * (b.t - a.t);
+}
+
+inline double Radius(const MeshFile& mesh) {
+  double r = 0;
+  for (uint32_t i = 0; i < mesh.vertexCount; ++i) r = std::max(r, Length(Position(mesh, i)));
+  return r;
 }
 
 // Distance from p to the triangle a, b, c.
@@ -52,8 +63,8 @@ inline double DistanceToTriangle(V3 p, V3 a, V3 b, V3 c) {
 
 inline double DistanceToSurface(const MeshFile& mesh, V3 p) {
   double best = 1e300;
-  for (const MeshFile::Face& f : mesh.faces)
-    best = std::min(best, DistanceToTriangle(p, ToV3(mesh.positions[f.vertex[0]]), ToV3(mesh.positions[f.vertex[1]]),
-                                             ToV3(mesh.positions[f.vertex[2]])));
+  for (uint32_t f = 0; f < mesh.faceCount; ++f)
+    best = std::min(best, DistanceToTriangle(p, CornerPosition(mesh, f, 0), CornerPosition(mesh, f, 1),
+                                             CornerPosition(mesh, f, 2)));
   return best;
 }

@@ -69,7 +69,6 @@ double CornerAngle(V3 at, V3 a, V3 b) {
   return std::acos(std::clamp(Dot(u, v), -1.0, 1.0));
 }
 
-MeshFile::Float3 ToFloat(V3 v) { return {float(v.x), float(v.y), float(v.z)}; }
 
 // A placed, welded triangle with its unit normal.
 struct PlacedTri {
@@ -85,8 +84,9 @@ uint32_t MeshBuilder::TexCoord(UV uv) {
   std::pair<float, float> key{float(uv.s), float(uv.t)};
   auto found = texIndex_.find(key);
   if (found != texIndex_.end()) return found->second;
-  uint32_t index = uint32_t(mesh_.texCoords.size());
-  mesh_.texCoords.push_back({key.first, key.second});
+  uint32_t index = mesh_.texCoordCount++;
+  mesh_.s.push_back(key.first);
+  mesh_.t.push_back(key.second);
   texIndex_.emplace(key, index);
   return index;
 }
@@ -138,12 +138,13 @@ void MeshBuilder::Add(const Part& part, const Frame& place) {
   double cosCrease = std::cos(Radians(part.creaseDegrees));
   for (uint32_t self = 0; self < tris.size(); ++self) {
     const PlacedTri& t = tris[self];
-    MeshFile::Face face;
     for (int k = 0; k < 3; ++k) {
       uint32_t v = t.v[k];
       if (stored[v] < 0) {
-        stored[v] = int64_t(mesh_.positions.size());
-        mesh_.positions.push_back(ToFloat(points[v]));
+        stored[v] = mesh_.vertexCount++;
+        mesh_.x.push_back(float(points[v].x));
+        mesh_.y.push_back(float(points[v].y));
+        mesh_.z.push_back(float(points[v].z));
       }
       V3 sum;
       for (uint32_t other : around[v]) {
@@ -152,10 +153,11 @@ void MeshBuilder::Add(const Part& part, const Frame& place) {
         int corner = o.v[0] == v ? 0 : o.v[1] == v ? 1 : 2;
         sum = ::Add(sum, Scale(o.normal, o.angle[corner]));
       }
-      face.vertex[k] = uint32_t(stored[v]);
-      face.texture[k] = TexCoord({t.uv[k].s - shiftS, t.uv[k].t - shiftT});
-      face.normal[k] = ToFloat(Normalize(sum));
+      V3 n = Normalize(sum);
+      mesh_.corner[k].push_back(uint32_t(stored[v]));
+      mesh_.texCorner[k].push_back(TexCoord({t.uv[k].s - shiftS, t.uv[k].t - shiftT}));
+      for (double c : {n.x, n.y, n.z}) mesh_.normals.push_back(float(c));
     }
-    mesh_.faces.push_back(face);
+    ++mesh_.faceCount;
   }
 }

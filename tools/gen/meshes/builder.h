@@ -39,7 +39,6 @@ class MeshBuilder {
   // `output` maps the builder's coordinates to the stored ones (see model.h).
   explicit MeshBuilder(const Frame& output = {}) : output_(output) {}
   void Add(const Part& part, const Frame& place = {});
-  size_t FaceCount() const { return mesh_.faces.size(); }
   MeshFile Take() { return std::move(mesh_); }
 
  private:

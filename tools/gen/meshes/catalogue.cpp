@@ -79,16 +79,17 @@ const char kHeader[] =
 void Describe(std::string& out, const Model& m) {
   V3 lo{1e30, 1e30, 1e30}, hi{-1e30, -1e30, -1e30};
   double radius = 0;
-  for (const MeshFile::Float3& p : m.mesh.positions) {
-    lo = {std::min(lo.x, double(p.x)), std::min(lo.y, double(p.y)), std::min(lo.z, double(p.z))};
-    hi = {std::max(hi.x, double(p.x)), std::max(hi.y, double(p.y)), std::max(hi.z, double(p.z))};
-    radius = std::max(radius, Length({p.x, p.y, p.z}));
+  for (uint32_t i = 0; i < m.mesh.vertexCount; ++i) {
+    V3 p{m.mesh.x[i], m.mesh.y[i], m.mesh.z[i]};
+    lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+    hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+    radius = std::max(radius, Length(p));
   }
-  size_t bytes = 12 + 12 * m.mesh.positions.size() + 60 * m.mesh.faces.size() + 8 * m.mesh.texCoords.size();
+  unsigned long long bytes = MeshFileSize(m.mesh.vertexCount, m.mesh.faceCount, m.mesh.texCoordCount);
   Append(out, "\n%s    meshes\\%s.dat\n", m.name.c_str(), m.name.c_str());
   Append(out, "  purpose   %s\n", m.purpose.c_str());
-  Append(out, "  counts    V %zu  F %zu  T %zu  (%zu bytes)\n", m.mesh.positions.size(), m.mesh.faces.size(),
-         m.mesh.texCoords.size(), bytes);
+  Append(out, "  counts    V %u  F %u  T %u  (%llu bytes)\n", m.mesh.vertexCount, m.mesh.faceCount,
+         m.mesh.texCoordCount, bytes);
   Append(out, "  stored    x %s..%s  y %s..%s  z %s..%s  radius %s\n", Num(lo.x).c_str(), Num(hi.x).c_str(),
          Num(lo.y).c_str(), Num(hi.y).c_str(), Num(lo.z).c_str(), Num(hi.z).c_str(), Num(radius).c_str());
   if (m.flybyFar <= 0) return;

@@ -15,31 +15,27 @@ void PutFloat(std::vector<uint8_t>& out, float f) {
   PutU32(out, bits);
 }
 
-void PutFloat3(std::vector<uint8_t>& out, const MeshFile::Float3& v) {
-  PutFloat(out, v.x);
-  PutFloat(out, v.y);
-  PutFloat(out, v.z);
-}
-
 }  // namespace
 
 std::vector<uint8_t> EncodeMesh(const MeshFile& mesh) {
   std::vector<uint8_t> out;
-  out.reserve(12 + 12 * mesh.positions.size() + 60 * mesh.faces.size() + 8 * mesh.texCoords.size());
-  PutU32(out, uint32_t(mesh.positions.size()));
-  PutU32(out, uint32_t(mesh.faces.size()));
-  PutU32(out, uint32_t(mesh.texCoords.size()));
-  for (const auto& p : mesh.positions) PutFloat3(out, p);
-  for (const auto& f : mesh.faces)
-    for (uint32_t v : f.vertex) PutU32(out, v);
-  for (const auto& f : mesh.faces)
-    for (uint32_t t : f.texture) PutU32(out, t);
-  for (const auto& t : mesh.texCoords) {
-    PutFloat(out, t.s);
-    PutFloat(out, t.t);
+  out.reserve(MeshFileSize(mesh.vertexCount, mesh.faceCount, mesh.texCoordCount));
+  PutU32(out, mesh.vertexCount);
+  PutU32(out, mesh.faceCount);
+  PutU32(out, mesh.texCoordCount);
+  for (uint32_t i = 0; i < mesh.vertexCount; ++i) {
+    PutFloat(out, mesh.x[i]);
+    PutFloat(out, mesh.y[i]);
+    PutFloat(out, mesh.z[i]);
   }
-  for (const auto& f : mesh.faces)
-    for (const auto& n : f.normal) PutFloat3(out, n);
+  for (const auto* corners : {&mesh.corner, &mesh.texCorner})
+    for (uint32_t f = 0; f < mesh.faceCount; ++f)
+      for (const auto& c : *corners) PutU32(out, c[f]);
+  for (uint32_t i = 0; i < mesh.texCoordCount; ++i) {
+    PutFloat(out, mesh.s[i]);
+    PutFloat(out, mesh.t[i]);
+  }
+  for (float n : mesh.normals) PutFloat(out, n);
   return out;
 }
 

@@ -23,14 +23,28 @@ struct Ring {
   int points;
 };
 
-MeshFile::Float3 OnSphere(double latitude, double longitude) {
-  return {float(std::cos(latitude) * std::sin(longitude)), float(std::sin(latitude)),
-          float(std::cos(latitude) * std::cos(longitude))};
+void AddPosition(MeshFile& mesh, double x, double y, double z) {
+  mesh.x.push_back(float(x));
+  mesh.y.push_back(float(y));
+  mesh.z.push_back(float(z));
+  ++mesh.vertexCount;
 }
 
+void AddTexCoord(MeshFile& mesh, double s, double t) {
+  mesh.s.push_back(float(s));
+  mesh.t.push_back(float(t));
+  ++mesh.texCoordCount;
+}
+
+// A face whose corner normals are its corner positions.
 void AddFace(MeshFile& mesh, uint32_t a, uint32_t b, uint32_t c, uint32_t ta, uint32_t tb, uint32_t tc) {
-  MeshFile::Face face{{a, b, c}, {ta, tb, tc}, {mesh.positions[a], mesh.positions[b], mesh.positions[c]}};
-  mesh.faces.push_back(face);
+  const uint32_t corners[3] = {a, b, c}, textures[3] = {ta, tb, tc};
+  for (int k = 0; k < 3; ++k) {
+    mesh.corner[k].push_back(corners[k]);
+    mesh.texCorner[k].push_back(textures[k]);
+    for (const auto* axis : {&mesh.x, &mesh.y, &mesh.z}) mesh.normals.push_back((*axis)[corners[k]]);
+  }
+  ++mesh.faceCount;
 }
 
 // Stitches ring `low` to the ring above it, walking both by longitude.
@@ -53,10 +67,10 @@ void Stitch(MeshFile& mesh, const Ring& low, const Ring& high) {
 
 // Closes a polar ring with one face per ring segment, each with its own pole
 // coordinate in the middle of the segment, so the map pinches without a twist.
-void Cap(MeshFile& mesh, const Ring& ring, uint32_t pole, float t, bool north) {
+void Cap(MeshFile& mesh, const Ring& ring, uint32_t pole, double t, bool north) {
   for (int k = 0; k < ring.points; ++k) {
-    uint32_t poleTex = uint32_t(mesh.texCoords.size());
-    mesh.texCoords.push_back({float((k + 0.5) / ring.points), t});
+    uint32_t poleTex = mesh.texCoordCount;
+    AddTexCoord(mesh, (k + 0.5) / ring.points, t);
     uint32_t a = ring.firstPosition + k, b = ring.firstPosition + (k + 1) % ring.points;
     uint32_t ta = ring.firstTexCoord + k, tb = ring.firstTexCoord + k + 1;
     if (north)
@@ -74,18 +88,21 @@ MeshFile BuildSphere() {
   for (int r = 0; r < kRings; ++r) {
     double t = double(r + 1) / (kRings + 1);
     double latitude = -kPi / 2 + kPi * t;
-    Ring ring{uint32_t(mesh.positions.size()), uint32_t(mesh.texCoords.size()), kRingPoints[r]};
-    for (int k = 0; k < ring.points; ++k) mesh.positions.push_back(OnSphere(latitude, 2 * kPi * k / ring.points));
-    for (int k = 0; k <= ring.points; ++k) mesh.texCoords.push_back({float(double(k) / ring.points), float(t)});
+    Ring ring{mesh.vertexCount, mesh.texCoordCount, kRingPoints[r]};
+    for (int k = 0; k < ring.points; ++k) {
+      double longitude = 2 * kPi * k / ring.points;
+      AddPosition(mesh, std::cos(latitude) * std::sin(longitude), std::sin(latitude),
+                  std::cos(latitude) * std::cos(longitude));
+    }
+    for (int k = 0; k <= ring.points; ++k) AddTexCoord(mesh, double(k) / ring.points, t);
     rings.push_back(ring);
   }
-  uint32_t south = uint32_t(mesh.positions.size());
-  mesh.positions.push_back({0, -1, 0});
-  uint32_t north = south + 1;
-  mesh.positions.push_back({0, 1, 0});
+  uint32_t south = mesh.vertexCount, north = south + 1;
+  AddPosition(mesh, 0, -1, 0);
+  AddPosition(mesh, 0, 1, 0);
 
-  Cap(mesh, rings.front(), south, 0.0f, false);
+  Cap(mesh, rings.front(), south, 0.0, false);
   for (int r = 0; r + 1 < kRings; ++r) Stitch(mesh, rings[r], rings[r + 1]);
-  Cap(mesh, rings.back(), north, 1.0f, true);
+  Cap(mesh, rings.back(), north, 1.0, true);
   return mesh;
 }
