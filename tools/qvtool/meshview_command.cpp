@@ -126,12 +126,39 @@ const View kViews[4] = {{{1, 0, 0}, {0, 0, 1}},
                         {{0, 0, 1}, {0, 1, 0}},
                         {{0.62f, -0.66f, 0.42f}, {0, 0, 1}}};
 
+void Normalize3(float (&v)[3]) {
+  float length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+  for (float& c : v) c /= length;
+}
+
+void Cross3(const float (&a)[3], const float (&b)[3], float (&out)[3]) {
+  out[0] = a[1] * b[2] - a[2] * b[1], out[1] = a[2] * b[0] - a[0] * b[2], out[2] = a[0] * b[1] - a[1] * b[0];
+}
+
+// Half the width and height of the bounding box seen from the view.
+void ViewExtent(const View& view, const Bounds& bounds, float& halfWidth, float& halfHeight) {
+  float back[3] = {view.eye[0], view.eye[1], view.eye[2]}, right[3], up[3];
+  Normalize3(back);
+  Cross3(view.up, back, right);
+  Normalize3(right);
+  Cross3(back, right, up);
+  halfWidth = halfHeight = 0;
+  for (int corner = 0; corner < 8; ++corner) {
+    float p[3];
+    for (int a = 0; a < 3; ++a) p[a] = ((corner >> a) & 1 ? bounds.high[a] : bounds.low[a]) - bounds.Centre(a);
+    halfWidth = std::max(halfWidth, std::fabs(p[0] * right[0] + p[1] * right[1] + p[2] * right[2]));
+    halfHeight = std::max(halfHeight, std::fabs(p[0] * up[0] + p[1] * up[1] + p[2] * up[2]));
+  }
+}
+
 void DrawView(const View& view, const Bounds& bounds, const std::vector<GLuint>& lists, int x, int y, int w, int h) {
   glViewport(x, y, w, h);
-  float r = bounds.Radius() * 1.04f, aspect = float(w) / float(h);
+  float halfWidth, halfHeight, aspect = float(w) / float(h), r = bounds.Radius();
+  ViewExtent(view, bounds, halfWidth, halfHeight);
+  float half = std::max({halfHeight, halfWidth / aspect, r * 1e-3f}) * 1.06f;
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  glOrtho(-r * aspect, r * aspect, -r, r, 0.1 * r, 6 * r);
+  glOrtho(-half * aspect, half * aspect, -half, half, 0.1 * r, 6 * r);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   float length = std::sqrt(view.eye[0] * view.eye[0] + view.eye[1] * view.eye[1] + view.eye[2] * view.eye[2]);
