@@ -359,3 +359,14 @@ Part Icosphere(int frequency) {
   }
   return part;
 }
+
+Part Panel(double width, double length, double thickness) {
+  Part part = Box({width, thickness, length}, 1);
+  double across = std::max(1.0, std::round(width / length)), along = std::max(1.0, std::round(length / width));
+  for (Part::Tri& t : part.tris)
+    for (int k = 0; k < 3; ++k) {
+      V3 p = part.positions[t.v[k]];
+      t.uv[k] = {(p.x / width + 0.5) * across, (p.z / length + 0.5) * along};
+    }
+  return part;
+}

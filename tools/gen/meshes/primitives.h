@@ -61,3 +61,8 @@ Part Nozzle(double base, double exit, double length, int segments, double tile);
 // Unit geodesic sphere: an icosahedron with each face cut into
 // frequency^2 triangles, points pushed out to radius 1 (10f^2 + 2 points).
 Part Icosphere(int frequency);
+
+// A flat panel (solar cells, radiators): `width` along x, `length` along z,
+// `thickness` along y, centred on the origin. Both faces show the texture a
+// whole number of times, square repeats, the shorter side once.
+Part Panel(double width, double length, double thickness);

@@ -50,21 +50,21 @@ Part DockingCollar(double radius, double length, double tile) {
 }
 
 // Solar panels either side of a truss along local z from z0 to z1: `count`
-// panels per side, each `across` wide (local x) and reaching `out` sideways.
+// panels per side, each reaching `out` sideways (local x).
 void AddPanelRow(MeshBuilder& panels, const Frame& along, double z0, double z1, int count, double out,
-                 double gap, double tile) {
+                 double gap) {
   double pitch = (z1 - z0) / count;
+  Part panel = Panel(out, pitch - gap, 2.0);
   for (int i = 0; i < count; ++i) {
     double z = z0 + pitch * (i + 0.5);
-    for (int side = -1; side <= 1; side += 2)
-      panels.Add(Box({out, 2.0, pitch - gap}, tile), Compose(along, At(side * (gap + out / 2), 0, z)));
+    for (int side = -1; side <= 1; side += 2) panels.Add(panel, Compose(along, At(side * (gap + out / 2), 0, z)));
   }
 }
 
-Model Panels(const std::string& station, double tile, MeshBuilder& panels) {
+Model Panels(const std::string& station, MeshBuilder& panels) {
   Model m{station + "_panels",
           "solar panels of \"" + station + "\": draw with the same position, look and right, with a panel texture",
-          tile, 0, 0, {}, {}, {}};
+          0, 0, 0, {}, {}, {}};
   m.mesh = panels.Take();
   return m;
 }
@@ -145,7 +145,15 @@ std::vector<Model> BuildBlueStation() {
   for (int side = -1; side <= 1; side += 2) {
     Frame along = AlongAxis({0, side * 100.0, arrayZ}, {0, double(side), 0}, {1, 0, 0});
     hull.Add(Truss(arrayReach - 100, 22, 14, 3.5, tile), along);
-    AddPanelRow(panels, along, 40, arrayReach - 100, 6, 150, 16, 60);
+    AddPanelRow(panels, along, 40, arrayReach - 100, 6, 150, 16);
+  }
+  // A second pair on the upper tower, between the spokes.
+  const double upperZ = 205, upperReach = 520, upperAngle = kPi / 6;
+  for (int side = 0; side < 2; ++side) {
+    double a = upperAngle + kPi * side;
+    Frame along = AlongAxis(Polar(88, a, upperZ), Polar(1, a, 0), {0, 0, 1});
+    hull.Add(Truss(upperReach - 88, 20, 11, 3.5, tile), along);
+    AddPanelRow(panels, Compose(along, RotZ(kPi / 2)), 40, upperReach - 88, 4, 120, 14);
   }
   // Masts on the habitat blocks.
   for (int k = 0; k < 2 * spokes; k += 2)
@@ -176,8 +184,12 @@ std::vector<Model> BuildBlueStation() {
   for (int side = -1; side <= 1; side += 2)
     m.lights.push_back(Blink(side < 0 ? "right array tip" : "left array tip", {11, side * arrayReach, arrayZ + 11},
                              kWhite, 11, 0, 1.2, 0.15));
+  for (int side = 0; side < 2; ++side)
+    m.lights.push_back(Blink("upper array tip " + std::to_string(side + 1),
+                             Add(Polar(upperReach, upperAngle + kPi * side, upperZ), {0, 0, 10}), kWhite, 10, 0.6, 1.2,
+                             0.15));
   m.mesh = hull.Take();
-  return {m, Panels("bluestation", 60, panels)};
+  return {m, Panels("bluestation", panels)};
 }
 
 std::vector<Model> BuildPlatform() {
@@ -231,7 +243,7 @@ std::vector<Model> BuildPlatform() {
     hull.Add(Cylinder(16, 18, 12, tile), At(p.x, p.y, deckTop));
   }
   // Radiator bank hung off the -x edge on two booms.
-  for (int i = 0; i < 9; ++i) panels.Add(Box({160, 4, 130}, 40), At(-half - 130, -136 + i * 34.0, 0));
+  for (int i = 0; i < 9; ++i) panels.Add(Panel(160, 130, 4), At(-half - 130, -136 + i * 34.0, 0));
   for (double x : {-half - 60.0, -half - 200.0}) hull.Add(Bar({x, -150, 66}, {x, 150, 66}, 8, tile), {});
   for (int side = -1; side <= 1; side += 2)
     hull.Add(Bar({-half, side * 120.0, 40}, {-half - 200, side * 120.0, 72}, 12, tile), {});
@@ -297,7 +309,7 @@ std::vector<Model> BuildPlatform() {
       m.lights.push_back(Blink("pad " + std::to_string(p + 1) + " ring " + std::to_string(k + 1),
                                Add(pads[p], Polar(73, 2 * kPi * k / 8, 4)), kGreen, 5, 0.1 * k, 0.8, 0.2));
   m.mesh = hull.Take();
-  Model radiators = Panels("platform", 40, panels);
+  Model radiators = Panels("platform", panels);
   radiators.purpose = "radiator fins of \"platform\": draw with the same position, look and right";
   return {m, radiators};
 }
@@ -341,7 +353,7 @@ std::vector<Model> BuildOutpost() {
   for (int side = -1; side <= 1; side += 2) {
     Frame along = AlongAxis({0, side * 38.0, 0}, {0, double(side), 0}, {1, 0, 0});
     hull.Add(Truss(100, 5, 8, 1, tile), along);
-    AddPanelRow(panels, along, 14, 100, 3, 34, 3.5, 28);
+    AddPanelRow(panels, along, 14, 100, 3, 34, 3.5);
   }
 
   Model m{"outpost", "small outpost: core and cross modules, habitat ring, solar wings", tile, 250, 700, {}, {}, {}};
@@ -357,5 +369,5 @@ std::vector<Model> BuildOutpost() {
                              2.2, 0.125 * k, 0.8, 0.2));
   }
   m.mesh = hull.Take();
-  return {m, Panels("outpost", 28, panels)};
+  return {m, Panels("outpost", panels)};
 }
