@@ -3,6 +3,7 @@
 // same bytes on every run.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -114,6 +115,45 @@ TEST(MeshFiles, ShipsAndStationsFaceOutwardAndCarryTheirAttachmentsOnTheHull) {
       EXPECT_LT(e.at.x, 0.0) << e.name;  // flames trail aft: nozzles sit at the back
     }
     for (const Light& l : m.lights) EXPECT_LT(DistanceToSurface(m.mesh, BodyToFile(l.at)), l.size) << l.name;
+  }
+}
+
+TEST(MeshFiles, ShipsAndAsteroidsTurnAboutTheirCentreOfMass) {
+  for (const Model& m : Models()) {
+    bool ship = !m.engines.empty(), rock = m.name.rfind("asteroid", 0) == 0;
+    if (!ship && !rock) continue;
+    SCOPED_TRACE(m.name);
+    EXPECT_LT(Length(CentreOfMass(m.mesh)), 0.005 * Radius(m.mesh));
+  }
+}
+
+// The notes give offsets in the object files' own patterns, ready to paste.
+TEST(MeshFiles, TheNotesListEveryAttachmentInObjectFileForm) {
+  std::string notes = DescribeModels(Models());
+  for (const Model& m : Models()) {
+    SCOPED_TRACE(m.name);
+    size_t at = notes.find("\n" + m.name + "    meshes\\" + m.name + ".dat\n");
+    ASSERT_NE(at, std::string::npos);
+    std::set<std::string> names;
+    for (const Engine& e : m.engines) EXPECT_TRUE(names.insert(e.name).second) << e.name;
+    for (const Light& l : m.lights) EXPECT_TRUE(names.insert(l.name).second) << l.name;
+    for (const Engine& e : m.engines) {
+      size_t line = notes.find("  engine    " + e.name + " ", at);
+      ASSERT_NE(line, std::string::npos) << e.name;
+      float x, y, z;
+      ASSERT_EQ(std::sscanf(notes.c_str() + notes.find("orient ", line), "orient V(%f %f %f)", &x, &y, &z), 3);
+      EXPECT_NEAR(Length(Sub({x, y, z}, FlameOffset(e.at))), 0.0, 0.002) << e.name;
+    }
+    for (const Light& l : m.lights) {
+      size_t line = notes.find("  light     " + l.name + " ", at);
+      ASSERT_NE(line, std::string::npos) << l.name;
+      char parent[64];
+      float x, y, z;
+      ASSERT_EQ(std::sscanf(notes.c_str() + notes.find("parent ", line), "parent %63s V(%f %f %f)", parent, &x, &y, &z),
+                4);
+      EXPECT_EQ(parent, m.name);
+      EXPECT_NEAR(Length(Sub({x, y, z}, LightOffset(l.at))), 0.0, 0.002) << l.name;
+    }
   }
 }
 

@@ -16,13 +16,16 @@ std::vector<Model> BuildAllModels() {
   models.push_back({"env", "sky cube drawn around the camera (\"env\" without \"geo\")", 1, 0, 0, {}, {}, BuildEnvCube()});
   models.push_back({"sphere", "unit sphere: planets, cloud and atmosphere shells, sky spheres (\"geo\")", 1, 0, 0, {}, {},
                     BuildSphere()});
-  models.push_back(BuildInterceptor());
-  models.push_back(BuildShuttle());
-  models.push_back(BuildFrigate());
-  models.push_back(BuildFreighter());
+  for (auto build : {BuildInterceptor, BuildShuttle, BuildFrigate, BuildFreighter}) {
+    models.push_back(build());
+    CentreOnMass(models.back());
+  }
   for (auto build : {BuildBlueStation, BuildPlatform, BuildOutpost})
     for (Model& m : build()) models.push_back(std::move(m));
-  for (Model& m : BuildAsteroids()) models.push_back(std::move(m));
+  for (Model& m : BuildAsteroids()) {
+    CentreOnMass(m);
+    models.push_back(std::move(m));
+  }
   return models;
 }
 
@@ -49,6 +52,11 @@ std::string Num(double v) {
 
 std::string Vec(V3 v) { return "V(" + Num(v.x) + " " + Num(v.y) + " " + Num(v.z) + ")"; }
 
+// A flame's first quad is 4 * size across and fades outwards: a little wider
+// than the nozzle mouth. Thirty quads `offset` apart trail about nine radii.
+double FlameSize(const Engine& e) { return 0.6 * e.radius; }
+double FlameStep(const Engine& e) { return 0.3 * e.radius; }
+
 const char kHeader[] =
     "Generated meshes: sizes, purposes and attachment points for the object files.\n"
     "\n"
@@ -65,7 +73,8 @@ const char kHeader[] =
     "\n"
     "Flames. \"orient V(x y z)\" means x*right + y*(look x right) + z*look: a\n"
     "nozzle at body (x, y, z) is \"orient V(-y -z x)\" (listed below). Flames\n"
-    "trail backwards along look, which is the way every nozzle points.\n"
+    "trail backwards along look, which is the way every nozzle points; the\n"
+    "listed \"size\" and \"offset\" fit the nozzle.\n"
     "Lights. \"parent NAME V(x y z)\" means x*right + y*(right x look) + z*look:\n"
     "body (x, y, z) is \"V(-y z x)\" (listed below).\n"
     "Neither sees the mesh's \"scale\" or \"orient\": multiply the offsets by the\n"
@@ -74,7 +83,8 @@ const char kHeader[] =
     "Texture scale: one repeat of the base texture per \"tile\" units on hull\n"
     "surfaces (box projection on flat parts, whole repeats around round ones).\n"
     "Fly-by: camera distances from the mesh origin that frame it well, from\n"
-    "close detail to the whole silhouette.\n";
+    "close detail to the whole silhouette. Ships and asteroids have their\n"
+    "origin at their centre of mass; stations at the middle of their hub.\n";
 
 void Describe(std::string& out, const Model& m) {
   V3 lo{1e30, 1e30, 1e30}, hi{-1e30, -1e30, -1e30};
@@ -98,8 +108,8 @@ void Describe(std::string& out, const Model& m) {
   Append(out, "  tile      %s\n", Num(m.tile).c_str());
   Append(out, "  fly-by    %s to %s\n", Num(m.flybyNear).c_str(), Num(m.flybyFar).c_str());
   for (const Engine& e : m.engines)
-    Append(out, "  engine    %-22s body %-24s orient %-24s size %s\n", e.name.c_str(), Vec(e.at).c_str(),
-           Vec(FlameOffset(e.at)).c_str(), Num(e.radius).c_str());
+    Append(out, "  engine    %-22s body %-24s orient %-24s size %s  offset %s\n", e.name.c_str(), Vec(e.at).c_str(),
+           Vec(FlameOffset(e.at)).c_str(), Num(FlameSize(e)).c_str(), Num(FlameStep(e)).c_str());
   for (const Light& l : m.lights) {
     Append(out, "  light     %-22s body %-24s parent %s %-24s color %s size %s", l.name.c_str(), Vec(l.at).c_str(),
            m.name.c_str(), Vec(LightOffset(l.at)).c_str(), Vec(l.color).c_str(), Num(l.size).c_str());

@@ -26,7 +26,7 @@ inline V3 LightOffset(V3 body) { return {-body.y, body.z, body.x}; }
 struct Engine {
   std::string name;
   V3 at;          // nozzle exit centre, body axes
-  double radius;  // nozzle exit radius: a fitting flame "size"
+  double radius;  // nozzle exit radius
 };
 
 struct Light {
@@ -48,3 +48,10 @@ struct Model {
   std::vector<Light> lights;
   MeshFile mesh;
 };
+
+// Moves the mesh and its attachments so that the origin is the centre of
+// mass of the enclosed volume (uniform density), so the mesh turns about it.
+void CentreOnMass(Model& model);
+
+// Volume-weighted centre of a closed mesh, in stored axes.
+V3 CentreOfMass(const MeshFile& mesh);

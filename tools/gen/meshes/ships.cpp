@@ -69,7 +69,7 @@ Model BuildInterceptor() {
   AddPair(b, Wing(fin, tile), leftFin);
   // Engines in the rear flanks, with intakes under the strakes.
   Frame pod = Aft({0.6, 0.9, -0.1});
-  AddPair(b, Lathe({{0.5, 0}, {0.5, 0.05}, {0.56, 0.6}, {0.58, 4.6}, {0.5, 6.0}}, 14, tile), pod);
+  AddPair(b, Lathe({{0, 0}, {0.5, 0}, {0.56, 0.6}, {0.58, 4.6}, {0.5, 6.0}, {0, 6.0}}, 14, tile), pod);
   AddPair(b, Box({1.4, 0.62, 0.62}, tile, 0.1), At(1.1, 0.9, -0.1));
   Part nozzle = Nozzle(0.5, 0.42, 0.75, 14, tile);
   Frame nozzleAt = Aft({-5.4, 0.9, -0.1});
@@ -234,8 +234,8 @@ Model BuildFrigate() {
   V3 nacelleFront = Apply(nacelle, {0, 0, -0.2});
   m.lights = {Blink("bow", {59.2, 0, -2.2}, kWhite, 1.2, 0, 1.5, 0.2),
               Blink("mast top", {-25, 0, 27.3}, kPortRed, 1.2, 0.3, 1.5, 0.2),
-              Steady("left nacelle", nacelleFront, kPortRed, 1.4),
-              Steady("right nacelle", MirrorOf(nacelleFront), kStarboardGreen, 1.4),
+              Steady("left nacelle nose", nacelleFront, kPortRed, 1.4),
+              Steady("right nacelle nose", MirrorOf(nacelleFront), kStarboardGreen, 1.4),
               Steady("left bridge wing", {-19.5, 7.7, 15.2}, kPortRed, 0.9),
               Steady("right bridge wing", {-19.5, -7.7, 15.2}, kStarboardGreen, 0.9),
               Blink("stern", {-50.2, 0, 6.4}, kWhite, 1.0, 0.75, 1.5, 0.2)};

@@ -166,8 +166,8 @@ std::vector<Model> BuildBlueStation() {
   m.lights.push_back(Blink("spire top", {0, 0, 714}, kRed, 14, 0, 1.6, 0.25));
   for (double z : {470.0, 580.0})
     for (int side = -1; side <= 1; side += 2)
-      m.lights.push_back(
-          Blink("cross-tree " + std::to_string(int(z)), {side * 82.0, 0, z}, kRed, 8, 0.8, 1.6, 0.25));
+      m.lights.push_back(Blink("cross-tree " + std::to_string(int(z)) + (side < 0 ? " aft" : " fore"),
+                               {side * 82.0, 0, z}, kRed, 8, 0.8, 1.6, 0.25));
   for (size_t k = 0; k < ports.size(); ++k) {
     double a = 2 * kPi * (2 * k + 0.5) / spokes;
     V3 side = Polar(34, a + kPi / 2, 0);
