@@ -263,8 +263,14 @@ Model BuildFreighter() {
     for (int k = 0; k < 9; ++k) {
       int iy = k % 3 - 1, iz = k / 3 - 1;
       if (iy == 0 && iz == 0) continue;
-      if (HashUnit(77, uint32_t(stack * 9 + k)) < 0.12) continue;
-      b.Add(Box({15.5, 8.6, 8.6}, tile, 0.5), At(x, iy * 9.0, iz * 9.0));
+      double pick = HashUnit(77, uint32_t(stack * 9 + k));
+      if (pick < 0.12) continue;
+      if (pick < 0.45) {  // two short containers in the slot
+        for (int half = -1; half <= 1; half += 2)
+          b.Add(Box({7.6, 8.6, 8.6}, tile, 0.5), At(x + half * 3.95, iy * 9.0, iz * 9.0));
+      } else {
+        b.Add(Box({15.5, 8.6, 8.6}, tile, 0.5), At(x, iy * 9.0, iz * 9.0));
+      }
     }
     // Clamp frame at the front of each stack.
     clamps.push_back(x + 8.2);
