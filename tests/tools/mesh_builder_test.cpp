@@ -47,6 +47,8 @@ TEST(MeshBuilder, ClosedPrimitivesFaceOutwardWithTheirVolume) {
       {"wing", Wing({4, 2, 5, -1, 0.4, 0.2}, 1), 0, 0},
       {"loft", Loft({{0, 1, 1, 0, 2}, {3, 1, 1, 0, 2}, {4, 0, 0, 0, 2}}, 32, 1), 0, 0},
       {"prism", Prism({{0, 0}, {2, 0}, {1, 2}}, 3, 1), 6, 1e-9},
+      {"hull", PolyLoft({{0, 1, 1}, {3, 1, 1}, {4, 0.2, 0.2}}, {{0, -1}, {1, 0}, {0, 1}, {-1, 0}}, 1), 0, 0},
+      {"panel", Panel(4, 2, 0.1), 0.8, 1e-6},
       {"truss", Truss(10, 2, 5, 0.2, 1), 0, 0},
       {"dish", Dish(3, 1, 24, 1), 0, 0},
   };
@@ -112,6 +114,20 @@ TEST(MeshBuilder, ProjectedAndWrappedTexturesAreUnmirroredAndSeamless) {
   MeshFile tube = Build(Lathe({{5, 0}, {5, 4}}, 12, 3));
   auto [lo, hi] = std::minmax_element(tube.s.begin(), tube.s.end());
   EXPECT_NEAR(*hi - *lo, std::round(2 * kPi * 5 / 3), 1e-6);
+}
+
+TEST(MeshBuilder, PanelsShowWholeSquareRepeatsOnBothFaces) {
+  MeshFile panel = Build(Panel(4, 2, 0.1));
+  for (uint32_t f = 0; f < panel.faceCount; ++f) {
+    V3 n = Normalize(FaceCross(panel, f));
+    if (std::fabs(n.y) < 0.99) continue;  // the edges
+    for (int k = 0; k < 3; ++k) {
+      UV uv = CornerTexCoord(panel, f, k);
+      V3 p = CornerPosition(panel, f, k);
+      EXPECT_DOUBLE_EQ(uv.s, p.x > 0 ? 2 : 0);  // two repeats along the long side
+      EXPECT_DOUBLE_EQ(uv.t, p.z > 0 ? 1 : 0);
+    }
+  }
 }
 
 TEST(Attachments, OffsetsLandOnTheMeshPointInEveryDrawingFrame) {
