@@ -53,8 +53,10 @@ Model BuildInterceptor() {
                   {4.8, 0.42, 0.36, -0.04},
                   {6.9, 0.04, 0.04, -0.12}},
                  chined, tile));
-  // Canopy.
+  // Canopy and the spine fairing behind it.
   b.Add(Sphere(1, 8, 16, tile), Frame{{1.5, 0, 0.62}, {1.55, 0, 0}, {0, 0.42, 0}, {0, 0, 0.42}});
+  b.Add(Loft({{-4.6, 0.12, 0.1, 0.62, 2}, {-3.2, 0.3, 0.22, 0.78, 2.5}, {0.4, 0.34, 0.26, 0.82, 2.5}, {1.2, 0, 0, 0.7, 2}},
+             12, tile));
   // Leading-edge strakes blending into swept wings with drooped tips.
   AddPair(b, Wing({6.0, 2.6, 1.35, -3.0, 0.14, 0.1}, tile), WingAt({4.2, 0.3, -0.02}, 0));
   WingShape wing{4.6, 1.05, 3.7, -3.3, 0.28, 0.09};
