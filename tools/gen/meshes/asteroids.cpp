@@ -105,12 +105,12 @@ Model BuildRock(const std::string& name, const RockShape& s, const std::string& 
 std::vector<Model> BuildAsteroids() {
   return {
       BuildRock("asteroid1", {1101, 3.2, {1.2, 1.0, 0.85}, 0, 8, 0.3, 0.07, 6, 4, 0.45},
-                "small broken chunk, about 7 units across: scatter many"),
+                "small broken chunk: scatter many"),
       BuildRock("asteroid2", {2203, 5.5, {1.55, 0.9, 0.8}, 0, 10, 0.28, 0.06, 4, 8, 0.4},
-                "elongated rock, about 18 units long"),
+                "elongated rock"),
       BuildRock("asteroid3", {3307, 7.0, {1.0, 0.95, 0.85}, 0.9, 12, 0.22, 0.05, 3, 14, 0.35},
-                "two-lobed rock, about 26 units long"),
+                "two-lobed rock"),
       BuildRock("asteroid4", {4409, 18.0, {1.15, 1.05, 0.9}, 0, 16, 0.26, 0.045, 3, 34, 0.36},
-                "large cratered body, about 45 units across: the field's landmark"),
+                "large cratered body: the field's landmark"),
   };
 }

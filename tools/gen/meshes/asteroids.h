@@ -5,5 +5,6 @@
 
 #include "tools/gen/meshes/model.h"
 
-// "asteroid1" .. "asteroid4", from a small chunk to a large cratered body.
+// "asteroid1" .. "asteroid4": a chunk of 8 units, an elongated rock of 17, a
+// two-lobed rock of 18 and a cratered body of 42.
 std::vector<Model> BuildAsteroids();

@@ -3,7 +3,7 @@
 #pragma once
 #include "tools/gen/meshes/model.h"
 
-Model BuildInterceptor();  // "interceptor": small, sleek fighter, 13 units long
+Model BuildInterceptor();  // "interceptor": small, sleek fighter, 14 units long
 Model BuildShuttle();      // "shuttle": crew and cargo shuttle, 22 units long
-Model BuildFrigate();      // "frigate": warship, 100 units long
-Model BuildFreighter();    // "freighter": container hauler, 170 units long
+Model BuildFrigate();      // "frigate": warship, 114 units long
+Model BuildFreighter();    // "freighter": container hauler, 168 units long
