@@ -164,7 +164,7 @@ TEST(MeshFiles, TwoRunsGiveTheSameBytes) {
   EXPECT_EQ(DescribeModels(again), DescribeModels(Models()));
 }
 
-// The stored reference cube, built from its published values.
+// The sky cube every copy of the archive has, rebuilt here from its values.
 TEST(EnvCube, MatchesTheReferenceValuesByteForByte) {
   std::vector<uint8_t> bytes = EncodeMesh(BuildEnvCube());
   ASSERT_EQ(bytes.size(), 924u);
