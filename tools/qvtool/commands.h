@@ -8,3 +8,4 @@ int RunDefaults(int argc, char** argv);  // defaults_command.cpp
 int RunText(int argc, char** argv);      // text_command.cpp
 int RunImage(int argc, char** argv);     // image_command.cpp
 int RunMesh(int argc, char** argv);      // mesh_command.cpp
+int RunMeshView(int argc, char** argv);  // meshview_command.cpp

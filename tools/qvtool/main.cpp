@@ -22,6 +22,7 @@ const Command kCommands[] = {
     {"text", RunText, "text FILE KEY|--about     a language-table text, or the About lines"},
     {"image", RunImage, "image FILE [-o OUT.png]   a JPEG or TGA picture's size; -o writes it as PNG"},
     {"mesh", RunMesh, "mesh FILE                 counts, bounds and size check of a binary mesh"},
+    {"meshview", RunMeshView, "meshview FILE.dat... -o OUT.png [--size WxH] [--uv]  four lit views of meshes"},
 };
 
 int Usage(FILE* out) {

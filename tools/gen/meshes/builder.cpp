@@ -1,0 +1,163 @@
+#include "tools/gen/meshes/builder.h"
+
+#include <algorithm>
+#include <array>
+#include <tuple>
+
+uint32_t Part::Point(V3 p) {
+  positions.push_back(p);
+  return uint32_t(positions.size() - 1);
+}
+
+void Part::Triangle(uint32_t a, uint32_t b, uint32_t c, UV ua, UV ub, UV uc) {
+  tris.push_back({{a, b, c}, {ua, ub, uc}});
+}
+
+void Part::Quad(uint32_t a, uint32_t b, uint32_t c, uint32_t d, UV ua, UV ub, UV uc, UV ud) {
+  Triangle(a, b, c, ua, ub, uc);
+  Triangle(a, c, d, ua, uc, ud);
+}
+
+void Part::Append(const Part& other, const Frame& place) {
+  uint32_t base = uint32_t(positions.size());
+  bool mirrored = Determinant(place) < 0;
+  for (V3 p : other.positions) positions.push_back(Apply(place, p));
+  for (Tri t : other.tris) {
+    for (uint32_t& v : t.v) v += base;
+    if (mirrored) {
+      std::swap(t.v[1], t.v[2]);
+      std::swap(t.uv[1], t.uv[2]);
+    }
+    tris.push_back(t);
+  }
+}
+
+void ProjectBox(Part& part, double tile) {
+  for (Part::Tri& t : part.tris) {
+    V3 a = part.positions[t.v[0]], b = part.positions[t.v[1]], c = part.positions[t.v[2]];
+    V3 n = Cross(Sub(b, a), Sub(c, a));
+    V3 s, u;  // texture axes with Cross(s, u) along the face normal
+    double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
+    if (ax >= ay && ax >= az) {
+      s = {0, n.x > 0 ? 1.0 : -1.0, 0};
+      u = {0, 0, 1};
+    } else if (ay >= az) {
+      s = {n.y > 0 ? -1.0 : 1.0, 0, 0};
+      u = {0, 0, 1};
+    } else {
+      s = {1, 0, 0};
+      u = {0, n.z > 0 ? 1.0 : -1.0, 0};
+    }
+    for (int k = 0; k < 3; ++k) {
+      V3 p = part.positions[t.v[k]];
+      t.uv[k] = {Dot(p, s) / tile, Dot(p, u) / tile};
+    }
+  }
+}
+
+namespace {
+
+using WeldKey = std::tuple<long long, long long, long long>;
+
+WeldKey KeyOf(V3 p) {
+  const double grid = 1e-6;  // positions this close are one vertex
+  return {std::llround(p.x / grid), std::llround(p.y / grid), std::llround(p.z / grid)};
+}
+
+double CornerAngle(V3 at, V3 a, V3 b) {
+  V3 u = Normalize(Sub(a, at)), v = Normalize(Sub(b, at));
+  return std::acos(std::clamp(Dot(u, v), -1.0, 1.0));
+}
+
+
+// A placed, welded triangle with its unit normal.
+struct PlacedTri {
+  std::array<uint32_t, 3> v;
+  std::array<UV, 3> uv;
+  V3 normal;
+  std::array<double, 3> angle;
+};
+
+}  // namespace
+
+uint32_t MeshBuilder::TexCoord(UV uv) {
+  std::pair<float, float> key{float(uv.s), float(uv.t)};
+  auto found = texIndex_.find(key);
+  if (found != texIndex_.end()) return found->second;
+  uint32_t index = mesh_.texCoordCount++;
+  mesh_.s.push_back(key.first);
+  mesh_.t.push_back(key.second);
+  texIndex_.emplace(key, index);
+  return index;
+}
+
+void MeshBuilder::Add(const Part& part, const Frame& place) {
+  Frame frame = Compose(output_, place);
+  bool mirrored = Determinant(frame) < 0;
+
+  // Weld coincident placed positions.
+  std::map<WeldKey, uint32_t> weld;
+  std::vector<V3> points;
+  std::vector<uint32_t> welded(part.positions.size());
+  for (size_t i = 0; i < part.positions.size(); ++i) {
+    V3 p = Apply(frame, part.positions[i]);
+    auto [it, fresh] = weld.emplace(KeyOf(p), uint32_t(points.size()));
+    if (fresh) points.push_back(p);
+    welded[i] = it->second;
+  }
+
+  // Keep triangles with a real area; find the triangles around each vertex.
+  std::vector<PlacedTri> tris;
+  std::vector<std::vector<uint32_t>> around(points.size());
+  for (const Part::Tri& t : part.tris) {
+    PlacedTri p{{welded[t.v[0]], welded[t.v[1]], welded[t.v[2]]}, {t.uv[0], t.uv[1], t.uv[2]}, {}, {}};
+    if (mirrored) {
+      std::swap(p.v[1], p.v[2]);
+      std::swap(p.uv[1], p.uv[2]);
+    }
+    V3 a = points[p.v[0]], b = points[p.v[1]], c = points[p.v[2]];
+    V3 n = Cross(Sub(b, a), Sub(c, a));
+    double longest = std::max({Dot(Sub(b, a), Sub(b, a)), Dot(Sub(c, b), Sub(c, b)), Dot(Sub(a, c), Sub(a, c))});
+    if (Length(n) <= 1e-7 * longest) continue;
+    p.normal = Normalize(n);
+    p.angle = {CornerAngle(a, b, c), CornerAngle(b, c, a), CornerAngle(c, a, b)};
+    for (uint32_t v : p.v) around[v].push_back(uint32_t(tris.size()));
+    tris.push_back(p);
+  }
+
+  // Texture coordinates near the origin: whole repeats change nothing.
+  double minS = 1e300, minT = 1e300;
+  for (const PlacedTri& t : tris)
+    for (UV uv : t.uv) {
+      minS = std::min(minS, uv.s);
+      minT = std::min(minT, uv.t);
+    }
+  double shiftS = tris.empty() ? 0 : std::floor(minS), shiftT = tris.empty() ? 0 : std::floor(minT);
+
+  std::vector<int64_t> stored(points.size(), -1);
+  double cosCrease = std::cos(Radians(part.creaseDegrees));
+  for (uint32_t self = 0; self < tris.size(); ++self) {
+    const PlacedTri& t = tris[self];
+    for (int k = 0; k < 3; ++k) {
+      uint32_t v = t.v[k];
+      if (stored[v] < 0) {
+        stored[v] = mesh_.vertexCount++;
+        mesh_.x.push_back(float(points[v].x));
+        mesh_.y.push_back(float(points[v].y));
+        mesh_.z.push_back(float(points[v].z));
+      }
+      V3 sum;
+      for (uint32_t other : around[v]) {
+        const PlacedTri& o = tris[other];
+        if (other != self && Dot(o.normal, t.normal) < cosCrease) continue;
+        int corner = o.v[0] == v ? 0 : o.v[1] == v ? 1 : 2;
+        sum = ::Add(sum, Scale(o.normal, o.angle[corner]));
+      }
+      V3 n = Normalize(sum);
+      mesh_.corner[k].push_back(uint32_t(stored[v]));
+      mesh_.texCorner[k].push_back(TexCoord({t.uv[k].s - shiftS, t.uv[k].t - shiftT}));
+      for (double c : {n.x, n.y, n.z}) mesh_.normals.push_back(float(c));
+    }
+    ++mesh_.faceCount;
+  }
+}

@@ -1,0 +1,33 @@
+// gen_meshes OUTDIR: writes every mesh to OUTDIR/archive/meshes/<name>.dat and
+// the world builders' notes to OUTDIR/meshes.txt.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "tools/gen/meshes/catalogue.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: gen_meshes OUTDIR\n");
+    return 2;
+  }
+  std::filesystem::path out = argv[1];
+  std::error_code error;
+  std::filesystem::create_directories(out / "archive" / "meshes", error);
+  if (error) {
+    std::fprintf(stderr, "gen_meshes: cannot create %s\n", (out / "archive" / "meshes").c_str());
+    return 1;
+  }
+  std::vector<Model> models = BuildAllModels();
+  for (const Model& m : models)
+    if (!WriteMeshFile((out / "archive" / "meshes" / (m.name + ".dat")).string(), m.mesh)) return 1;
+  std::string notes = DescribeModels(models);
+  FILE* file = std::fopen((out / "meshes.txt").c_str(), "wb");
+  bool ok = file && std::fwrite(notes.data(), 1, notes.size(), file) == notes.size();
+  if (file && std::fclose(file) != 0) ok = false;
+  if (!ok) {
+    std::fprintf(stderr, "gen_meshes: cannot write %s\n", (out / "meshes.txt").c_str());
+    return 1;
+  }
+  return 0;
+}

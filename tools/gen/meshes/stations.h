@@ -1,0 +1,16 @@
+// The space stations, in body axes (x forward, y left, z up; the ring and
+// deck planes are horizontal) and stored as model.h describes. Each station
+// comes as two meshes drawn at the same place: the hull, and "<name>_panels"
+// with its solar (or radiator) panels, so the panels can carry a texture of
+// their own.
+#pragma once
+#include <vector>
+
+#include "tools/gen/meshes/model.h"
+
+// "bluestation": the great blue station, a ring on spokes around a hub.
+std::vector<Model> BuildBlueStation();
+// "platform": an industrial platform with a shipyard dock.
+std::vector<Model> BuildPlatform();
+// "outpost": a small outpost of a few modules.
+std::vector<Model> BuildOutpost();
