@@ -3,6 +3,10 @@
 // full-screen run the worlds, the director, the timers) and carries out the
 // start-up common to all run modes. Tests build a fresh one for every case.
 #pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+
 #include "host/command_line.h"
 #include "host/monitor_table.h"
 #include "host/platform_messages.h"
@@ -11,11 +15,13 @@
 #include "settings/language_table.h"
 #include "settings/settings.h"
 
+struct Flight;
+
 class ScreensaverApp {
  public:
   // Installs the platform's resources as the process's resource source.
   explicit ScreensaverApp(Platform& platform);
-  ~ScreensaverApp();
+  ~ScreensaverApp();  // out of line: Flight is complete there
   ScreensaverApp(const ScreensaverApp&) = delete;
   ScreensaverApp& operator=(const ScreensaverApp&) = delete;
 
@@ -33,4 +39,9 @@ class ScreensaverApp {
   Settings settings;
   Settings defaultSettings;
   ViewAspect aspect;
+
+  // The full-screen run's state while RunSaver runs.
+  std::unique_ptr<Flight> flight;
+  // Seeds the flight's random generator instead of the counter (qvtool).
+  std::optional<uint32_t> seed;
 };

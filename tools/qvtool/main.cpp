@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/embedded_resources.h"
 #include "tools/qvtool/commands.h"
 
 namespace {
@@ -35,6 +36,9 @@ int Usage(FILE* out) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage(stderr);
+  // The resources built into this program: the archive, texts and images.
+  static EmbeddedResources builtIn;
+  InstallResourceSource(&builtIn);
   for (const Command& c : kCommands) {
     if (std::strcmp(argv[1], c.name) != 0) continue;
     return c.run ? c.run(argc - 1, argv + 1) : Usage(stdout);
