@@ -76,7 +76,11 @@ void StartTheFlight(ScreensaverApp& app) {
   flight.frameTimer.Start(app.platform);
   flight.random.Seed(app.seed ? *app.seed : uint32_t(flight.frameTimer.startCount()));
   flight.fpsTimer.Start(app.platform);
-  flight.director.StartFlight(flight.directorContext);
+  World* world = app.startScene ? FindWorld(flight.worlds, app.startScene->world.c_str()) : nullptr;
+  if (world)
+    flight.director.StartAt(flight.directorContext, *world, app.startScene->file.c_str());
+  else
+    flight.director.StartFlight(flight.directorContext);
   flight.input.KeyTable[0] = 0;
   int x, y;
   app.platform.FlightWindowCentre(x, y);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "host/command_line.h"
 #include "host/monitor_table.h"
@@ -16,6 +17,12 @@
 #include "settings/settings.h"
 
 struct Flight;
+
+// One script of one world to start the flight with (for looking at a scene).
+struct StartScene {
+  std::string world;
+  std::string file;
+};
 
 class ScreensaverApp {
  public:
@@ -44,4 +51,5 @@ class ScreensaverApp {
   std::unique_ptr<Flight> flight;
   // Seeds the flight's random generator instead of the counter (qvtool).
   std::optional<uint32_t> seed;
+  std::optional<StartScene> startScene;
 };
