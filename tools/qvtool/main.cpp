@@ -20,6 +20,8 @@ const Command kCommands[] = {
     {"text", RunText, "text FILE KEY|--about     a language-table text, or the About lines"},
     {"image", RunImage, "image FILE [-o OUT.png]   a JPEG or TGA picture's size; -o writes it as PNG"},
     {"mesh", RunMesh, "mesh FILE                 counts, bounds and size check of a binary mesh"},
+    {"archive", ArchiveCommand,
+     "archive list [FILE] | extract [FILE] MEMBER [-o OUT] | pack DIR -o FILE [--compress]"},
 };
 
 int Usage(FILE* out) {

@@ -1,10 +1,305 @@
 #include "assets/archive/archive_reader.h"
 
-// Placeholder until the reader lands: no member can be extracted yet.
-bool ExtractArchiveMember(const char*, ArchiveView& view, const char*, uint8_t** buffer,
-                          uint32_t* length) {
-  view.offset = 0;
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+
+#include "assets/archive/archive_crc.h"
+#include "assets/archive/archive_log.h"
+#include "assets/archive/rar20_decoder.h"
+
+using namespace archive;
+
+namespace {
+
+constexpr size_t MatchedNameBytes = 512;
+// Every bit of a RAR 2.0 stream yields at most one 260-byte match.
+constexpr uint64_t MaxExpansionPerPackedByte = 8 * 260;
+
+// Numbers in diagnostics; the texts around them are fixed.
+std::string Number(uint32_t value) { return std::to_string(value); }
+
+std::string NormalizedName(const char* name) {
+  std::string out(name, strnlen(name, MatchedNameBytes - 1));
+  for (char& c : out) {
+    if (c == '\\' || c == '/') c = '_';
+    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+  }
+  return out;
+}
+
+bool NamesMatch(const char* a, const char* b) { return NormalizedName(a) == NormalizedName(b); }
+
+void FreeBuffer(uint8_t*& buffer) {
+  std::free(buffer);
+  buffer = nullptr;
+}
+
+// The scan of one extraction or listing: archive check, block scan and the
+// copying or decoding of members, with the work buffer and decoder it owns.
+class MemberSearch {
+ public:
+  explicit MemberSearch(ArchiveView& view) : view_(view) {}
+  ~MemberSearch() { std::free(window_); }
+
+  bool Extract(const char* name, uint8_t** buffer, uint32_t* length);
+  bool List(const std::function<void(const ArchiveEntry&, bool)>& visit);
+
+ private:
+  bool Begin();
+  bool CheckArchive();
+  bool NextFileBlock();
+  bool SizePlausible() const;
+  bool VersionSupported() const;
+  uint8_t* AllocateOutput();
+  bool ProcessEntry(uint8_t* output, uint32_t* produced);
+  bool ReadStored(uint8_t* output, uint32_t* produced);
+  bool Decode(uint8_t* output, uint32_t* produced);
+  bool DataMatches(const uint8_t* output, uint32_t produced) const;
+
+  ArchiveView& view_;
+  Crc32 crc_;
+  uint16_t mainHeaderSize_ = 0;
+  bool solidArchive_ = false;
+  uint8_t* window_ = nullptr;
+  std::unique_ptr<rar20::Decoder> decoder_;
+  BlockHeader header_;
+  uint32_t blockStart_ = 0;
+  uint32_t nextBlock_ = 0;
+  char name_[MaxNameBytes + 1] = {};
+  bool headerBroken_ = false;
+};
+
+bool MemberSearch::CheckArchive() {
+  uint8_t marker[MarkerSize];
+  if (!ReadArchiveView(view_, marker, MarkerSize)) return false;
+  if (std::memcmp(marker, OldFormatMarker, sizeof OldFormatMarker) == 0) {
+    WriteArchiveDiagnostic("Attention: format as OLD detected! Can't handel archive!");
+    return false;
+  }
+  if (std::memcmp(marker, Marker, MarkerSize) != 0 &&
+      std::memcmp(marker, AlternateMarker, MarkerSize) != 0) {
+    WriteArchiveDiagnostic(std::string("unknown archive type (only plain RAR ") +
+                           "supported (normal and solid " + "archives), SFX and Volumes " +
+                           "are NOT supported!)");
+    return false;
+  }
+  uint8_t main[MainHeaderSize];
+  if (!ReadArchiveView(view_, main, MainHeaderSize)) return false;
+  solidArchive_ = (Read16(main + 3) & SolidArchiveFlag) != 0;
+  mainHeaderSize_ = Read16(main + 5);
+  return true;
+}
+
+// Archive check, work buffer, and the view placed on the first block.
+bool MemberSearch::Begin() {
+  view_.offset = 0;
+  if (!CheckArchive()) {
+    WriteArchiveDiagnostic("Not a RAR file");
+    return false;
+  }
+  window_ = static_cast<uint8_t*>(std::malloc(rar20::WindowSize));
+  if (window_) decoder_.reset(new (std::nothrow) rar20::Decoder(window_));
+  if (!decoder_) {
+    WriteArchiveDiagnostic("Can't allocate memory for decompression!");
+    return false;
+  }
+  uint64_t first = uint64_t(MarkerSize) + mainHeaderSize_;
+  view_.offset = uint32_t(first < view_.size ? first : view_.size);
+  return true;
+}
+
+// Finds the next file block or sub-block. Each step moves the offset
+// forward by at least the 7-byte minimum header, so the scan ends.
+bool MemberSearch::NextFileBlock() {
+  uint8_t raw[BlockHeaderSize];
+  for (;;) {
+    blockStart_ = view_.offset;
+    if (!ReadArchiveView(view_, raw, BlockHeaderSize)) return false;
+    header_ = ParseBlockHeader(raw);
+    if (header_.headerSize < 7) return false;
+    uint64_t next = uint64_t(blockStart_) + header_.headerSize;
+    if (header_.flags & HasDataFlag) next += header_.packedSize;
+    nextBlock_ = uint32_t(next < view_.size ? next : view_.size);
+    if (header_.type == FileBlockType || header_.type == SubBlockType) break;
+    view_.offset = nextBlock_;
+  }
+  headerBroken_ = false;
+  if (header_.type != FileBlockType) return true;
+  uint32_t nameBytes = header_.nameSize < MaxNameBytes ? header_.nameSize : MaxNameBytes;
+  nameBytes = ReadArchiveView(view_, name_, nameBytes);
+  name_[nameBytes] = 0;
+  uint32_t crc = crc_.Update(0xFFFFFFFFu, raw + 2, BlockHeaderSize - 2);
+  crc = crc_.Update(crc, reinterpret_cast<const uint8_t*>(name_), nameBytes);
+  if (uint16_t(~crc) != header_.crc) {
+    headerBroken_ = true;
+    WriteArchiveDiagnostic("file header broken");
+  }
+  return true;
+}
+
+// A stored member holds its bytes; a compressed one cannot decode to more
+// than MaxExpansionPerPackedByte per packed byte. Anything else is damage,
+// refused before a buffer of its size is allocated.
+bool MemberSearch::SizePlausible() const {
+  uint64_t limit = header_.packedSize;
+  if (header_.method != StoredMethod) limit *= MaxExpansionPerPackedByte;
+  if (header_.unpackedSize <= limit) return true;
+  WriteArchiveDiagnostic("Unpacked size of " + Number(header_.unpackedSize) + " bytes for " +
+                         Number(header_.packedSize) + " packed bytes is impossible!");
+  return false;
+}
+
+bool MemberSearch::VersionSupported() const {
+  if (header_.unpackVersion >= MinUnpackVersion && header_.unpackVersion <= MaxUnpackVersion)
+    return true;
+  WriteArchiveDiagnostic("unknown compression method");
+  return false;
+}
+
+uint8_t* MemberSearch::AllocateOutput() {
+  // One byte at least, so that an empty member still has a buffer to hand out.
+  size_t size = header_.unpackedSize ? header_.unpackedSize : 1;
+  auto* output = static_cast<uint8_t*>(std::calloc(size, 1));
+  if (!output) WriteArchiveDiagnostic("can't allocate memory for the file decompression");
+  return output;
+}
+
+// Copies or decodes the current member; output null runs a solid member
+// through the decoder without keeping its bytes. True when the member came
+// out whole (and, with an output, matches its CRC).
+bool MemberSearch::ProcessEntry(uint8_t* output, uint32_t* produced) {
+  *produced = 0;
+  view_.offset = uint32_t(std::min<uint64_t>(uint64_t(blockStart_) + header_.headerSize,
+                                             view_.size));
+  if (header_.method == StoredMethod) return ReadStored(output, produced);
+  if (!SizePlausible()) {
+    decoder_->BreakChain();
+    return false;
+  }
+  return Decode(output, produced);
+}
+
+bool MemberSearch::ReadStored(uint8_t* output, uint32_t* produced) {
+  if (!output) return true;  // a stored member leaves a solid stream alone
+  uint32_t count = std::min(header_.unpackedSize, header_.packedSize);
+  *produced = ReadArchiveView(view_, output, count);
+  return DataMatches(output, *produced);
+}
+
+bool MemberSearch::Decode(uint8_t* output, uint32_t* produced) {
+  rar20::PackedInput input{&view_, header_.packedSize};
+  bool continueSolid = (header_.flags & SolidMemberFlag) != 0;
+  rar20::DecodeResult result =
+      decoder_->DecodeMember(input, header_.unpackedSize, continueSolid, output, produced);
+  switch (result) {
+    case rar20::DecodeResult::Ok: break;
+    case rar20::DecodeResult::Overrun:
+      WriteArchiveDiagnostic("Fatal! Buffer overrun during decompression!");
+      break;
+    case rar20::DecodeResult::InputEnded:
+      WriteArchiveDiagnostic("Packed data ends before the member is complete!");
+      return false;
+    case rar20::DecodeResult::BadTables:
+      WriteArchiveDiagnostic("Damaged Huffman tables in the packed data!");
+      return false;
+    case rar20::DecodeResult::BrokenChain:
+      WriteArchiveDiagnostic("Solid member can't continue the stream before it!");
+      return false;
+  }
+  bool ok = !output || DataMatches(output, *produced);
+  return ok && result == rar20::DecodeResult::Ok;
+}
+
+bool MemberSearch::DataMatches(const uint8_t* output, uint32_t produced) const {
+  if (produced == header_.unpackedSize && crc_.Of(output, produced) == header_.dataCrc)
+    return true;
+  WriteArchiveDiagnostic("CRC32 error - file couldn't be decompressed correctly!");
+  return false;
+}
+
+bool MemberSearch::Extract(const char* name, uint8_t** buffer, uint32_t* length) {
+  if (!Begin()) return false;
+  for (;;) {
+    if (!NextFileBlock()) return false;
+    if (header_.type == SubBlockType) {
+      WriteArchiveDiagnostic("Sorry, sub-headers not supported.");
+      return false;
+    }
+    bool match = NamesMatch(name_, name);
+    if (match) {
+      if (!SizePlausible()) return false;
+      if (!(*buffer = AllocateOutput())) return false;
+    }
+    if (match || solidArchive_) {
+      if (!VersionSupported()) return false;
+      uint32_t produced;
+      bool ok = ProcessEntry(*buffer, &produced);
+      if (match) {
+        *length = produced;
+        if (!ok) return false;
+      }
+    }
+    view_.offset = nextBlock_;
+    if (match) return true;
+  }
+}
+
+bool MemberSearch::List(const std::function<void(const ArchiveEntry&, bool)>& visit) {
+  if (!Begin()) return false;
+  while (NextFileBlock()) {
+    if (header_.type == SubBlockType) {
+      WriteArchiveDiagnostic("Sorry, sub-headers not supported.");
+      return false;
+    }
+    bool ok = false;
+    if (!VersionSupported()) {
+      decoder_->BreakChain();
+    } else if (SizePlausible()) {
+      uint8_t* output = AllocateOutput();
+      uint32_t produced;
+      ok = output && ProcessEntry(output, &produced);
+      if (!output) decoder_->BreakChain();
+      std::free(output);
+    }
+    visit(ArchiveEntry{name_, header_, headerBroken_}, ok);
+    view_.offset = nextBlock_;
+  }
+  return true;
+}
+
+std::string ArchiveLabel(const ArchiveView& view) {
+  return "archive in memory (" + Number(view.size) + " bytes)";
+}
+
+}  // namespace
+
+bool ExtractArchiveMember(const char* name, ArchiveView& view, const char* password,
+                          uint8_t** buffer, uint32_t* length) {
+  OpenArchiveLog();
   *buffer = nullptr;
   *length = 0;
+  WriteArchiveDiagnostic(std::string("Extracting >") + name + "< from >" + ArchiveLabel(view) +
+                         "< (password is >" + password + "<)...");
+  bool ok = MemberSearch(view).Extract(name, buffer, length);
+  if (ok) {
+    WriteArchiveDiagnostic("Extracted " + Number(*length) + " Bytes.");
+    return true;
+  }
+  FreeBuffer(*buffer);
+  *length = 0;
+  WriteArchiveDiagnostic(std::string("Error - couldn't extract ") + ">" + name + "<" +
+                         " and allocated " + Number(*length) + " Bytes" +
+                         " of unused memory!");
   return false;
+}
+
+bool ListArchiveMembers(ArchiveView& view,
+                        const std::function<void(const ArchiveEntry&, bool)>& visit) {
+  OpenArchiveLog();
+  WriteArchiveDiagnostic("Listing >" + ArchiveLabel(view) + "<...");
+  return MemberSearch(view).List(visit);
 }

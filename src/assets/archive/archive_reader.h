@@ -1,18 +1,33 @@
 // Reads members of a RAR 2.x archive held in memory: stored members and
 // members compressed with the RAR 2.0 scheme (unpack versions 13 to 20),
 // solid or not. Every read is bounded by the view; damaged or hostile bytes
-// end in a failure with a diagnostic, never outside the buffers.
+// end in a failure with a diagnostic (see archive_log.h), never outside the
+// buffers. One extraction at a time; nothing is kept between calls.
 #pragma once
 #include <cstdint>
+#include <functional>
 
-struct ArchiveView {
-  const uint8_t* data = nullptr;
-  uint32_t size = 0;
-  uint32_t offset = 0;
-};
+#include "assets/archive/archive_format.h"
+#include "assets/archive/archive_view.h"
 
-// On success *buffer holds a malloc'ed block of the member's unpacked size
-// (released with free) and *length the bytes produced. On failure *buffer is
-// null and *length 0. The view's offset is reset by the reader.
+// name matches a member when both are equal after '\' and '/' become '_'
+// and ASCII letters are upper-cased. On success *buffer holds a malloc'ed
+// block of the member's unpacked size (released with free) and *length the
+// bytes produced. On failure *buffer is null and *length 0. The view's
+// offset is reset by the reader. Nothing is decrypted: the password only
+// appears in the log, and an encrypted member fails its CRC.
 bool ExtractArchiveMember(const char* name, ArchiveView& view, const char* password,
                           uint8_t** buffer, uint32_t* length);
+
+struct ArchiveEntry {
+  const char* name;  // as stored (at most 259 bytes), zero-terminated
+  archive::BlockHeader header;
+  bool headerBroken;  // the header CRC does not match
+};
+
+// Visits every file entry in archive order with the outcome of extracting
+// it (dataOk: complete and CRC-checked), by the same scan and decoding as
+// ExtractArchiveMember. False when the archive cannot be read through: not
+// an archive, a sub-block, or no memory for the work buffer.
+bool ListArchiveMembers(ArchiveView& view,
+                        const std::function<void(const ArchiveEntry&, bool dataOk)>& visit);

@@ -1,0 +1,169 @@
+// qvtool archive: lists, extracts and packs RAR 2.x archives through the
+// screensaver's own reader, so a member opens here exactly as it would in
+// the flight.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "assets/archive/archive_log.h"
+#include "assets/archive/archive_reader.h"
+#include "assets/archive/archive_writer.h"
+#include "assets/resource_source.h"
+#include "tools/qvtool/commands.h"
+
+namespace {
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "qvtool archive: %s\n", message.c_str());
+  return 1;
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: qvtool archive list [FILE]\n"
+               "       qvtool archive extract [FILE] MEMBER [-o OUT]\n"
+               "       qvtool archive pack DIR -o FILE [--compress]\n"
+               "Without FILE the archive built into the program is read.\n");
+  return 2;
+}
+
+// The archive bytes: a file, or the built-in archive resource.
+struct ArchiveSource {
+  std::vector<uint8_t> file;
+  ArchiveView view;
+  std::string label;
+};
+
+bool LoadArchive(const char* path, ArchiveSource* source, std::string* error) {
+  if (!path) {
+    ResourceBytes bytes = FindInstalledResource(CustomDataType, ArchiveResourceId);
+    if (!bytes.found) {
+      *error = "no archive is built into this program; name an archive FILE";
+      return false;
+    }
+    source->view = {bytes.data, bytes.size, 0};
+    source->label = "the built-in archive";
+    return true;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    *error = std::string("cannot open ") + path;
+    return false;
+  }
+  source->file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad() || source->file.size() > UINT32_MAX) {
+    *error = std::string("cannot read ") + path;
+    return false;
+  }
+  source->view = {source->file.data(), uint32_t(source->file.size()), 0};
+  source->label = path;
+  return true;
+}
+
+// The reader's diagnostics of one operation, to tell the user why it failed.
+class Diagnostics {
+ public:
+  Diagnostics() {
+    SetArchiveDiagnosticHook([this](const std::string& text) { lines_.push_back(text); });
+  }
+  ~Diagnostics() { SetArchiveDiagnosticHook(nullptr); }
+  // The last diagnostic before the reader's closing failure line; only the
+  // opening line before it means the scan found no such member.
+  std::string Reason(bool extracting) const {
+    size_t end = lines_.size() - (extracting && !lines_.empty() ? 1 : 0);
+    if (end <= 1) return extracting ? "no such member in the archive" : "unreadable archive";
+    return lines_[end - 1];
+  }
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+int List(int argc, char** argv) {
+  if (argc > 1) return Usage();
+  ArchiveSource source;
+  std::string error;
+  if (!LoadArchive(argc ? argv[0] : nullptr, &source, &error)) return Fail(error);
+  Diagnostics diagnostics;
+  bool allOk = true;
+  bool read = ListArchiveMembers(source.view, [&](const ArchiveEntry& e, bool ok) {
+    std::printf("%s\t%u\t%u\t0x%02X\t%s\n", e.name, unsigned(e.header.unpackedSize),
+                unsigned(e.header.packedSize), unsigned(e.header.method), ok ? "ok" : "bad");
+    allOk = allOk && ok;
+  });
+  if (!read) return Fail(source.label + ": " + diagnostics.Reason(false));
+  return allOk ? 0 : 1;
+}
+
+bool WriteOutput(const char* path, const uint8_t* data, uint32_t size) {
+  FILE* out = path ? std::fopen(path, "wb") : stdout;
+  if (!out) return false;
+  bool ok = std::fwrite(data, 1, size, out) == size;
+  ok = (path ? std::fclose(out) : std::fflush(out)) == 0 && ok;
+  return ok;
+}
+
+int Extract(int argc, char** argv) {
+  std::vector<const char*> positional;
+  const char* output = nullptr;
+  for (int i = 0; i < argc; i++) {
+    if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc)
+      output = argv[++i];
+    else
+      positional.push_back(argv[i]);
+  }
+  if (positional.empty() || positional.size() > 2) return Usage();
+  const char* member = positional.back();
+  ArchiveSource source;
+  std::string error;
+  if (!LoadArchive(positional.size() == 2 ? positional[0] : nullptr, &source, &error))
+    return Fail(error);
+  Diagnostics diagnostics;
+  uint8_t* buffer = nullptr;
+  uint32_t length = 0;
+  if (!ExtractArchiveMember(member, source.view, "", &buffer, &length))
+    return Fail(std::string("cannot extract ") + member + " from " + source.label + ": " +
+                diagnostics.Reason(true));
+  bool written = WriteOutput(output, buffer, length);
+  std::free(buffer);
+  if (!written) return Fail(std::string("cannot write ") + (output ? output : "the output"));
+  return 0;
+}
+
+int Pack(int argc, char** argv) {
+  const char* folder = nullptr;
+  const char* output = nullptr;
+  PackOptions options;
+  for (int i = 0; i < argc; i++) {
+    if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc)
+      output = argv[++i];
+    else if (std::strcmp(argv[i], "--compress") == 0)
+      options.compress = true;
+    else if (!folder)
+      folder = argv[i];
+    else
+      return Usage();
+  }
+  if (!folder || !output) return Usage();
+  std::vector<uint8_t> archive;
+  std::string error;
+  if (!PackFolder(folder, options, &archive, &error)) return Fail(error);
+  if (!WriteOutput(output, archive.data(), uint32_t(archive.size())))
+    return Fail(std::string("cannot write ") + output);
+  return 0;
+}
+
+}  // namespace
+
+int ArchiveCommand(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const char* action = argv[1];
+  if (std::strcmp(action, "list") == 0) return List(argc - 2, argv + 2);
+  if (std::strcmp(action, "extract") == 0) return Extract(argc - 2, argv + 2);
+  if (std::strcmp(action, "pack") == 0) return Pack(argc - 2, argv + 2);
+  return Usage();
+}
