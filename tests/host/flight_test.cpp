@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string>
 
-#include "assets/archive/archive_writer.h"
 #include "director/random.h"
 #include "host/debug_log.h"
 #include "host/flight.h"
@@ -15,36 +14,9 @@
 #include "platform/headless/headless_platform.h"
 #include "settings/memory_settings_store.h"
 #include "support/fake_resources.h"
+#include "support/flight_archive.h"
 
 namespace {
-
-const char* const kGalaxies[] = {"blue_galaxy", "green_galaxy", "red_galaxy"};
-
-std::string Scene(const char* next, const char* world) {
-  return std::string("scene\nfback 0 5\nnext ") + next + "\n" + (world ? std::string("world ") + world + "\n" : "") +
-         "KEYFRAMES\nkeyframe\ntime 0\nposition V(0 0 0)\nquaternion Q(0 0 0 1)\nend\n"
-         "keyframe\ntime 20\nposition V(100 0 0)\nquaternion Q(0 0 0 1)\nend\nENDKEYS\nend\n";
-}
-
-std::vector<uint8_t> FlightArchive() {
-  ArchiveWriter writer;
-  auto text = [&writer](const std::string& name, const std::string& body) {
-    writer.AddStored(name, std::vector<uint8_t>(body.begin(), body.end()));
-  };
-  text("env.txt", "env space\nfirstpass worlds\\first.txt\nend\nENV_END\n");
-  text("worlds\\first.txt", "billboard\nbegin\nsize 3\nend\nbillboard\nbegin\nsize 4\nend\nENDWORLD\n");
-  text("dynamic.txt", "ENDWORLD\n");
-  std::string worlds;
-  for (const char* galaxy : kGalaxies) {
-    worlds += std::string("world ") + galaxy + "\nenv space\nobjects worlds\\empty.txt\nscenedir " + galaxy + "\\\nend\n";
-    for (int i = 0; i < 4; ++i) text(std::string(galaxy) + "\\scene" + std::to_string(i) + ".txt", Scene("planet", "home"));
-  }
-  worlds += "world home\nenv space\nobjects worlds\\empty.txt\nscenedir home\\\nend\nWORLD_END\n";
-  text("worlds.txt", worlds);
-  text("worlds\\empty.txt", "ENDWORLD\n");
-  for (int i = 0; i < 2; ++i) text("home\\planet" + std::to_string(i) + ".txt", Scene("planet", nullptr));
-  return writer.Finish();
-}
 
 class FlightTest : public ::testing::Test {
  protected:
