@@ -1,5 +1,6 @@
 // The process entry of quorvan3d.scr: the common start-up, then the run
 // mode that the screensaver host asked for on the command line.
+#include "host/run_saver.h"
 #include "host/screensaver_app.h"
 #include "platform/win32/config_dialog.h"
 #include "platform/win32/preview_window.h"
@@ -18,6 +19,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
       break;
     case RunMode::Saver:
     case RunMode::Test:
+      RunSaver(app);
       break;
   }
   return 0;
