@@ -34,7 +34,7 @@ done
 # --- The picture: check_picture W H ---
 check_picture() {
   local width=$1 height=$2 shot=$QV_WINE_TMP/preview_$1x$2.png
-  wine_start 60 "$log" "$QV_PREVIEW_INPROCESS" "$width" "$height" 2
+  wine_start 60 "$log" "$QV_PREVIEW_HOST" --here "$width" "$height" 2
   wait_line ready 30
   screenshot "$shot"
   read -r _ x y _ < <(grep '^area' "$log")
@@ -46,6 +46,7 @@ check_picture() {
   if [ "$width" -gt 155 ]; then
     [ "$(pixel "$shot" $((x + width - 5)) $((y + height - 5)))" = "0,0,0" ] || fail "no black beyond the bitmap"
   fi
+  host_says "child $width $height"
   wait_line preview 20
   host_says "preview 1"
 }
