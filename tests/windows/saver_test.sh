@@ -20,10 +20,44 @@ a_picture() {
   [ "$colours" -gt 2000 ] && [ "$brightness" -gt 5 ]
 }
 
-# start_saver SWITCH: starts the run and waits for its window.
+# wait_for_picture SHOT SECONDS: waits until the screen shows a picture (the
+# scenes fade in from black), keeping the last screenshot in SHOT.
+wait_for_picture() {
+  local tries=$2
+  until screenshot "$1" && a_picture "$1"; do
+    [ "$tries" -gt 0 ] || fail "no picture on the screen within $2 s (see $1)"
+    sleep 1
+    tries=$((tries - 1))
+  done
+}
+
+# start_saver SWITCH: starts the run and waits for its window. The pointer
+# waits one pixel right of the screen's centre, where the frame loop's first
+# centring visibly moves it (the flight window covers the screen). It must be
+# that close: Wine keeps the position of the move that the window's
+# appearance under the pointer causes, and the first frames count it.
 start_saver() {
-  wine_start 120 "$log" "$QV_SCR" "$1"
+  local width height
+  read -r width height < <(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*\)x\([0-9]*\) pixels.*/\1 \2/p')
+  xdotool mousemove $((width / 2 + 1)) $((height / 2))
+  wine_start 180 "$log" "$QV_SCR" "$1"
   flight=$(wait_window "$FLIGHT" 30)
+}
+
+# wait_for_flight: waits until the frame loop runs, which it starts by
+# putting the pointer in the middle of the flight window, then a little
+# more, so that the first second's mouse travel is forgotten.
+wait_for_flight() {
+  local tries=1200 X Y WIDTH HEIGHT centre
+  eval "$(xdotool getwindowgeometry --shell "$flight")"
+  centre="$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
+  until [ "$(xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')" = "$centre" ]; do
+    [ "$tries" -gt 0 ] || fail "the frame loop never started (pointer not at $centre)"
+    [ ! -s "$log.status" ] || fail "the run ended before its frame loop (status $(cat "$log.status"))"
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  sleep 1.5
 }
 
 # still_running SECONDS: the run has not ended within SECONDS.
@@ -41,39 +75,35 @@ ended_cleanly() {
 }
 
 reg_clear
-[ -z "$(audio_files)" ] || fail "stale audio library files: $(audio_files)"
+audio_files | xargs -r rm -f  # left by a run that was killed
 
 # --- Loading screen, flight, a key press ---
 start_saver /s
-sleep 1.5
-screenshot "$QV_WINE_TMP/saver_loading.png"
-a_picture "$QV_WINE_TMP/saver_loading.png" || fail "no loading screen (see saver_loading.png)"
+wait_for_picture "$QV_WINE_TMP/saver_loading.png" 10
+wait_for_flight
 [ -n "$(audio_files)" ] || fail "no temporary audio library while the music plays"
-sleep 11  # past the loading and the six-second intro
-screenshot "$QV_WINE_TMP/saver_flight.png"
-a_picture "$QV_WINE_TMP/saver_flight.png" || fail "no flight on the screen (see saver_flight.png)"
-still_running 0
+wait_for_picture "$QV_WINE_TMP/saver_flight.png" 20
 press_keys "$flight" Escape
 ended_cleanly
 [ -z "$(audio_files)" ] || fail "the temporary audio library is left behind: $(audio_files)"
 
 # --- A left click ends the test run, which is the same run ---
 start_saver /t
-still_running 9
+wait_for_flight
 xdotool mousemove --window "$flight" 300 300 click 1
 ended_cleanly
 
 # --- Mouse moves: without MouseExit nothing; with it 24 pixels but not 23 ---
 reg_set EnableMusic 0
 start_saver /s
-still_running 9
+wait_for_flight
 xdotool mousemove_relative -- 40 0
 still_running 2
 press_keys "$flight" Escape
 ended_cleanly
 reg_set MouseExit 1
 start_saver /s
-still_running 9
+wait_for_flight
 xdotool mousemove_relative -- 23 0
 still_running 2.5  # the travel is forgotten once a second
 xdotool mousemove_relative -- 24 0

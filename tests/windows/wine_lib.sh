@@ -11,8 +11,9 @@ readonly QV_KEY='HKCU\Software\Quorvan 3D Screensaver'
 readonly QV_TITLE='Quorvan 3D Screensaver Configuration'
 mkdir -p "$QV_WINE_TMP"
 
+# fail MESSAGE: ends the test, naming the test script's line that failed.
 fail() {
-  echo "FAIL: $*" >&2
+  echo "FAIL (${BASH_SOURCE[-1]##*/} line ${BASH_LINENO[-2]}): $*" >&2
   exit 1
 }
 
@@ -31,11 +32,14 @@ wine_run() {
   timeout -k 5 "$seconds" "$WINE" "$@"
 }
 
-# Background programs started by a test; the exit trap ends what is left.
+# Background programs started by a test; the exit trap ends what is left
+# (their time-out process, which passes the signal on to the program).
 started=()
 cleanup() {
-  local pid
-  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done
+  local log
+  for log in "${started[@]}"; do
+    [ -s "$log.status" ] || kill "$(cat "$log.pid" 2>/dev/null)" 2>/dev/null || true
+  done
 }
 trap cleanup EXIT
 
@@ -44,14 +48,17 @@ trap cleanup EXIT
 wine_start() {
   local seconds=$1 log=$2
   shift 2
-  rm -f "$log.status"
+  rm -f "$log.status" "$log.pid"
   : >"$log"
   (
+    timeout -k 5 "$seconds" "$WINE" "$@" >"$log" 2>&1 &
+    echo $! >"$log.pid"
     status=0
-    wine_run "$seconds" "$@" >"$log" 2>&1 || status=$?
+    wait $! || status=$?
     echo "$status" >"$log.status"
   ) &
-  started+=($!)
+  started+=("$log")
+  until [ -s "$log.pid" ]; do sleep 0.05; done
 }
 
 # wait_status LOG SECONDS: waits for the program of wine_start to end and
