@@ -81,8 +81,10 @@ bool Win32Platform::SetGammaRamp(const uint16_t (&ramp)[768]) {
   return dc && SetDeviceGammaRamp(dc, const_cast<uint16_t*>(ramp));
 }
 
+// Topmost, so that a box shown during the full-screen run is not hidden
+// behind the topmost flight window.
 void Win32Platform::ShowMessage(const char* text, const char* caption, MessageIcon icon) {
-  MessageBoxA(nullptr, text, caption, MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : 0));
+  MessageBoxA(nullptr, text, caption, MB_OK | MB_TOPMOST | (icon == MessageIcon::Error ? MB_ICONERROR : 0));
 }
 
 void Win32Platform::OpenUrl(const char* url) {
