@@ -228,6 +228,14 @@ class FrameTaker {
 
   void OnFrame(HeadlessPlatform& platform, int64_t frame) {
     if (next_ >= options_.times.size()) return;
+    if (LeftTheScene()) {
+      std::fprintf(stderr, "qvtool: no scene %s of world %s that lasts %g s\n", options_.scene.c_str(),
+                   options_.world.c_str(), options_.times[next_]);
+      failed_ = true;
+      next_ = options_.times.size();
+      Quit(platform);
+      return;
+    }
     double now = Now(frame);
     if (now < options_.times[next_]) return;
     std::vector<uint8_t> rgb =
@@ -238,15 +246,27 @@ class FrameTaker {
       else failed_ = true;
     }
     if (sheet_) sheet_->Add(options_.width, options_.height, rgb, Label(options_.times[next_]));
-    if (++next_ == options_.times.size()) {
-      InputEvent quit;
-      quit.kind = InputEvent::Kind::Quit;
-      platform.PushInput(quit);
-    }
+    if (++next_ == options_.times.size()) Quit(platform);
   }
   bool complete() const { return next_ == options_.times.size() && !failed_; }
 
  private:
+  static void Quit(HeadlessPlatform& platform) {
+    InputEvent quit;
+    quit.kind = InputEvent::Kind::Quit;
+    platform.PushInput(quit);
+  }
+  // One scene: the flight is not in it (no such world or script) or has
+  // moved on to the next one.
+  bool LeftTheScene() const {
+    const Flight* flight = app_.flight.get();
+    if (options_.world.empty() || !flight) return false;
+    const SceneDirector& d = flight->director;
+    if (d.holding) return true;
+    if (d.sceneLoads == 0) return false;
+    std::string wanted = std::string(d.currentWorld ? d.currentWorld->sceneDir : "") + options_.scene;
+    return d.sceneLoads > 1 || !d.currentWorld || options_.world != d.currentWorld->name || wanted != d.loadedScene;
+  }
   // One scene: its scene time, once the flight has started. Otherwise the
   // seconds since the start, loading screen and intro included.
   double Now(int64_t frame) const {
