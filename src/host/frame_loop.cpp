@@ -59,7 +59,7 @@ void RunFrame(ScreensaverApp& app, bool& running) {
   flight.dust->SetFrameTime(delta);
   UpdateObjects(flight, delta);
   flight.director.ApplyCameraTargets();
-  RenderFrame(app, float(delta));
+  RenderFrame(app);
   platform.SwapBuffers();
 }
 
@@ -74,7 +74,7 @@ void RunFrameLoop(ScreensaverApp& app) {
   }
 }
 
-void RenderFrame(ScreensaverApp& app, float) {
+void RenderFrame(ScreensaverApp& app) {
   Flight& flight = *app.flight;
   const Settings& settings = app.settings;
   SceneDirector& director = flight.director;
