@@ -15,6 +15,7 @@
 #include "objects/scene_object.h"
 
 class ScriptReader;
+struct Settings;
 struct DirectorContext;
 struct World;
 
@@ -33,6 +34,9 @@ class SceneDirector {
   // successor counter, loads the scene and, with Galaxy off, marks it
   // finished so that the first frame moves on to its successor.
   void StartFlight(const DirectorContext& context);
+  // Starts instead with one given script of one world (for looking at a
+  // single scene).
+  void StartAt(const DirectorContext& context, World& world, const char* file);
   // Advances the scene clock by dt real seconds at the flight's speed,
   // evaluates the camera and, when the track has run out, loads the next
   // scene and evaluates the camera again.
@@ -90,6 +94,10 @@ class SceneDirector {
   // in a loop of scripts with no usable track): the camera stays still and
   // no further scene is asked for.
   bool holding = false;
+  // The script the current scene was read from, and how many scenes have
+  // been read (for logs and tools).
+  char loadedScene[232] = {};
+  uint32_t sceneLoads = 0;
 
  private:
   // A script that opened, to return to when a successor is missing.
@@ -105,6 +113,7 @@ class SceneDirector {
     const World* world;
   };
 
+  void StartClock(const Settings& settings);
   void ResetScene();
   bool OpenScript(ScriptReader& reader, const DirectorContext& context);
   bool OpenFallback(ScriptReader& reader);

@@ -201,6 +201,8 @@ void SceneDirector::LoadScene(const DirectorContext& context) {
   }
   char path[PathCapacity];
   ComposePath(*this, path);
+  CopyText(loadedScene, path);
+  ++sceneLoads;
   const int32_t counterAtLoad = successorCounter;
   SceneLoad load{*this, reader, context};
   ReadScene(load);

@@ -13,12 +13,16 @@ const char* const kStartWorlds[] = {"blue_galaxy", "green_galaxy", "red_galaxy"}
 
 }  // namespace
 
-void SceneDirector::StartFlight(const DirectorContext& context) {
-  const Settings& settings = *context.settings;
-  RandomGenerator& random = *context.random;
+void SceneDirector::StartClock(const Settings& settings) {
   dustVisible = true;
   speedFactor = float(settings.TimeScale) * 0.5f + 1.0f;
   sceneClock = 0;
+}
+
+void SceneDirector::StartFlight(const DirectorContext& context) {
+  const Settings& settings = *context.settings;
+  RandomGenerator& random = *context.random;
+  StartClock(settings);
   std::snprintf(sceneFile, sizeof sceneFile, "scene%d.txt", int(random.NextScaled(3.9)));
   const char* startWorld = kStartWorlds[random.NextScaled(2.9)];
   successorCounter = random.NextScaled(3.8);
@@ -31,6 +35,14 @@ void SceneDirector::StartFlight(const DirectorContext& context) {
   }
   LoadScene(context);
   if (!settings.Galaxy && !holding) finished = true;
+}
+
+void SceneDirector::StartAt(const DirectorContext& context, World& world, const char* file) {
+  StartClock(*context.settings);
+  currentWorld = &world;
+  std::snprintf(sceneDir, sizeof sceneDir, "%s", world.sceneDir);
+  std::snprintf(sceneFile, sizeof sceneFile, "%s", file);
+  LoadScene(context);
 }
 
 void SceneDirector::AdvanceFrame(double dt, const DirectorContext& context) {

@@ -9,6 +9,9 @@ class PlatformMessages : public MessageSink {
   void ShowMessage(const char* text, const char* caption) override {
     platform_.ShowMessage(text, caption, MessageIcon::None);
   }
+  void ShowError(const char* text, const char* caption) override {
+    platform_.ShowMessage(text, caption, MessageIcon::Error);
+  }
 
  private:
   Platform& platform_;

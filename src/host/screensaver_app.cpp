@@ -1,6 +1,7 @@
 #include "host/screensaver_app.h"
 
 #include "assets/resource_source.h"
+#include "host/flight.h"
 #include "settings/display_settings.h"
 #include "settings/stored_settings.h"
 

@@ -3,6 +3,11 @@
 // full-screen run the worlds, the director, the timers) and carries out the
 // start-up common to all run modes. Tests build a fresh one for every case.
 #pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
 #include "host/command_line.h"
 #include "host/monitor_table.h"
 #include "host/platform_messages.h"
@@ -11,11 +16,19 @@
 #include "settings/language_table.h"
 #include "settings/settings.h"
 
+struct Flight;
+
+// One script of one world to start the flight with (for looking at a scene).
+struct StartScene {
+  std::string world;
+  std::string file;
+};
+
 class ScreensaverApp {
  public:
   // Installs the platform's resources as the process's resource source.
   explicit ScreensaverApp(Platform& platform);
-  ~ScreensaverApp();
+  ~ScreensaverApp();  // out of line: Flight is complete there
   ScreensaverApp(const ScreensaverApp&) = delete;
   ScreensaverApp& operator=(const ScreensaverApp&) = delete;
 
@@ -33,4 +46,10 @@ class ScreensaverApp {
   Settings settings;
   Settings defaultSettings;
   ViewAspect aspect;
+
+  // The full-screen run's state while RunSaver runs.
+  std::unique_ptr<Flight> flight;
+  // Seeds the flight's random generator instead of the counter (qvtool).
+  std::optional<uint32_t> seed;
+  std::optional<StartScene> startScene;
 };

@@ -43,3 +43,9 @@ class SceneObject {
 using ObjectList = std::vector<std::unique_ptr<SceneObject>>;
 // Refers to objects owned elsewhere: the per-frame draw lists.
 using ObjectRefs = std::vector<SceneObject*>;
+
+// The first object of list, from index first on, whose name equals name
+// (whole string, case-sensitive); null when there is none or name is empty.
+// Only spheres and meshes carry names. Parents and scene scripts find
+// objects this way.
+SceneObject* FindObject(const ObjectList& list, const char* name, size_t first = 0);

@@ -9,3 +9,5 @@ int RunText(int argc, char** argv);      // text_command.cpp
 int RunImage(int argc, char** argv);     // image_command.cpp
 int RunMesh(int argc, char** argv);      // mesh_command.cpp
 int RunMeshView(int argc, char** argv);  // meshview_command.cpp
+int RunSimulate(int argc, char** argv);  // flight_command.cpp
+int RunRender(int argc, char** argv);    // flight_command.cpp

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/embedded_resources.h"
 #include "tools/qvtool/commands.h"
 
 namespace {
@@ -22,6 +23,11 @@ const Command kCommands[] = {
     {"text", RunText, "text FILE KEY|--about     a language-table text, or the About lines"},
     {"image", RunImage, "image FILE [-o OUT.png]   a JPEG or TGA picture's size; -o writes it as PNG"},
     {"mesh", RunMesh, "mesh FILE                 counts, bounds and size check of a binary mesh"},
+    {"simulate", RunSimulate,
+     "simulate [--archive FILE] [--seed N] [--galaxy on|off] [--timescale 0..3] [--hours H] [--set NAME=VALUE]"},
+    {"render", RunRender,
+     "render [--archive FILE] [--size WxH] [--seed N] [--at S[,S...]] [--world NAME --scene FILE --time T[,T...]]\n"
+     "                           [--set NAME=VALUE] -o OUT.png | --sheet SHEET.png"},
     {"meshview", RunMeshView, "meshview FILE.dat... -o OUT.png [--size WxH] [--uv]  four lit views of meshes"},
 };
 
@@ -35,6 +41,9 @@ int Usage(FILE* out) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage(stderr);
+  // The resources built into this program: the archive, texts and images.
+  static EmbeddedResources builtIn;
+  InstallResourceSource(&builtIn);
   for (const Command& c : kCommands) {
     if (std::strcmp(argv[1], c.name) != 0) continue;
     return c.run ? c.run(argc - 1, argv + 1) : Usage(stdout);

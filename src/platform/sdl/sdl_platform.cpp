@@ -8,6 +8,7 @@
 #include <ctime>
 
 #include "platform/sdl/sdl_input.h"
+#include "settings/cp1251.h"
 
 SdlPlatform::SdlPlatform(SettingsStore& store, AudioLoader audio, int windowWidth, int windowHeight)
     : store_(store), audio_(std::move(audio)), windowWidth_(windowWidth), windowHeight_(windowHeight) {
@@ -207,8 +208,10 @@ bool SdlPlatform::SetGammaRamp(const uint16_t (&ramp)[768]) {
   return flight_ && SDL_SetWindowGammaRamp(flight_, ramp, ramp + 256, ramp + 512) == 0;
 }
 
+// Message texts are Windows-1251 bytes, as on Windows; the terminal reads UTF-8.
 void SdlPlatform::ShowMessage(const char* text, const char* caption, MessageIcon) {
-  std::fprintf(stderr, "%s%s%s\n", caption, *caption ? ": " : "", text);
+  std::fprintf(stderr, "%s%s%s\n", Cp1251ToUtf8(caption).c_str(), *caption ? ": " : "",
+               Cp1251ToUtf8(text).c_str());
 }
 
 void SdlPlatform::OpenUrl(const char* url) { SDL_OpenURL(url); }

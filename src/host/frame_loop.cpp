@@ -1,0 +1,110 @@
+#include "host/frame_loop.h"
+
+#include "host/flight.h"
+#include "host/screensaver_app.h"
+#include "render/gl.h"
+
+namespace {
+
+void PullCursorToCentre(Platform& platform) {
+  int x, y;
+  platform.FlightWindowCentre(x, y);
+  platform.SetCursorPos(x, y);
+}
+
+void Refer(const ObjectList& list, ObjectRefs& refs) {
+  refs.clear();
+  for (const auto& object : list) refs.push_back(object.get());
+}
+
+void UpdateAll(const ObjectRefs& refs, double delta) {
+  for (SceneObject* object : refs) object->Update(delta);
+}
+
+void RenderAll(const ObjectRefs& refs, const SceneDirector& director) {
+  for (SceneObject* object : refs) object->Render(director);
+}
+
+void UpdateObjects(Flight& flight, double delta) {
+  UpdateAll(flight.firstPass, delta);
+  UpdateAll(flight.worldObjects, delta);
+  for (const auto& object : flight.dynamicObjects) object->Update(delta);
+  UpdateAll(flight.postPass, delta);
+}
+
+// Handles one message; false when the queue was empty.
+bool HandleMessage(ScreensaverApp& app, bool& running) {
+  InputEvent event;
+  if (!app.platform.PumpMessage(event)) return false;
+  if (event.kind == InputEvent::Kind::Quit) {
+    running = false;
+  } else {
+    int x, y;
+    app.platform.FlightWindowCentre(x, y);
+    app.flight->input.HandleEvent(event, x, y);
+  }
+  return true;
+}
+
+void RunFrame(ScreensaverApp& app, bool& running) {
+  Platform& platform = app.platform;
+  Flight& flight = *app.flight;
+  if (flight.input.ConsumeMouseDeltas()) PullCursorToCentre(platform);
+  if (flight.input.ExitRequested(app.settings.MouseExit)) running = false;
+  double delta = flight.frameTimer.Stop(platform, flight.reciprocalFrequency);
+  flight.frameTimer.Start(platform);
+  flight.director.AdvanceFrame(delta, flight.directorContext);
+  flight.dust->SetFrameTime(delta);
+  UpdateObjects(flight, delta);
+  flight.director.ApplyCameraTargets();
+  RenderFrame(app, float(delta));
+  platform.SwapBuffers();
+}
+
+}  // namespace
+
+void RunFrameLoop(ScreensaverApp& app) {
+  bool running = true;
+  while (running) {
+    if (!HandleMessage(app, running)) RunFrame(app, running);
+  }
+}
+
+void RenderFrame(ScreensaverApp& app, float) {
+  Flight& flight = *app.flight;
+  const Settings& settings = app.settings;
+  SceneDirector& director = flight.director;
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  const World* world = director.currentWorld;
+  if (!world) return;
+  Refer(world->firstPass(), flight.firstPass);
+  Refer(world->objects, flight.worldObjects);
+  Refer(world->postPass(), flight.postPass);
+
+  glLoadIdentity();
+  director.ApplyView();
+  const GLfloat lightPosition[] = {0, 0, 99900, 1};
+  glLightfv(GL_LIGHT1, GL_POSITION, lightPosition);
+  glEnable(GL_TEXTURE_2D);
+  RenderAll(flight.firstPass, director);
+  RenderAll(flight.worldObjects, director);
+  for (const auto& object : flight.dynamicObjects) object->Render(director);
+  RenderAll(flight.postPass, director);
+  if (director.dustVisible) flight.dust->Render(director);
+
+  if (flight.fpsTimer.Stop(app.platform, flight.reciprocalFrequency) > 1.0) {
+    flight.displayedFps = flight.frameCounter;
+    flight.frameCounter = 0;
+    flight.input.MouseTravel = 0;
+    flight.fpsTimer.Start(app.platform);
+  }
+  FadeOverlay(settings, director.sceneTime, director.fades);
+  glFlush();
+  glDisable(GL_BLEND);
+  if (settings.WideScreen) DrawLetterbox(settings);
+  if (settings.ShowClock) DrawClock(flight.hud, settings, app.platform.QueryLocalTime());
+  if (settings.ShowFPS) DrawFps(flight.hud, settings, flight.displayedFps);
+  glEnable(GL_BLEND);
+  ++flight.frameCounter;
+  glFlush();
+}

@@ -1,0 +1,11 @@
+// The frame loop of a full-screen run: one window message per iteration, or,
+// when none is waiting, one frame (exit rules, timing, the director, the
+// objects' updates, the camera targets, drawing and presenting). A frame in
+// which an exit condition is found is still drawn and presented.
+#pragma once
+
+class ScreensaverApp;
+
+void RunFrameLoop(ScreensaverApp& app);
+// Draws one frame without presenting it.
+void RenderFrame(ScreensaverApp& app, float delta);

@@ -1,0 +1,89 @@
+#include "objects/sphere.h"
+
+#include "director/scene_director.h"
+#include "objects/object_context.h"
+#include "objects/object_placement.h"
+#include "render/gl.h"
+
+Sphere::Sphere(const ObjectContext& context, uint32_t geometry)
+    : SceneObject(context), geometry(geometry) {}
+
+void Sphere::ReadProperty(const BlockScope& scope) {
+  const ScriptReader& in = scope.reader;
+  if (in.StartsWith("radius")) in.Scan("radius %f", radius);
+  if (in.StartsWith("FOV")) in.Scan("FOV %f", fov);
+  if (in.StartsWith("alpha")) in.Scan("alpha %f", alpha);
+  if (in.StartsWith("tiling")) in.Scan("tiling %f", tiling);
+  if (in.StartsWith("env")) {
+    env = true;
+    rotationSpeed = 0;
+    geometry = scope.envGeometry;
+  }
+  if (in.StartsWith("geo")) geometry = scope.sphereGeometry;
+  if (in.StartsWith("light")) unlit = true;
+  if (in.StartsWith("texture")) ReadTextureLine(in, *this);
+  if (in.StartsWith("rotation"))
+    in.Scan("rotation V(%f %f %f) %f %f", rotationAxis.x, rotationAxis.y, rotationAxis.z,
+            rotationAngle, rotationSpeed);
+  if (in.StartsWith("orient"))
+    in.Scan("orient V(%f %f %f) %f", orientAxis.x, orientAxis.y, orientAxis.z, orientAngle);
+  if (in.StartsWith("position")) in.Scan("position V(%f %f %f)", position.x, position.y, position.z);
+}
+
+void Sphere::Update(double dt) {
+  rotationAngle += float(rotationSpeed * dt * 60.0);
+  if (rotationAngle > 360) rotationAngle -= 360;
+}
+
+// Translucent spheres add their colour (weighted by itself unless unlit);
+// opaque ones replace what is behind them and take their colour from the
+// lit texture.
+void Sphere::SetBlend() const {
+  if (alpha < 1) {
+    glColor4f(1, 1, 1, alpha);
+    if (!unlit) glBlendFunc(GL_SRC_COLOR, GL_ONE);
+  } else {
+    glDisable(GL_BLEND);
+    glEnable(GL_COLOR_MATERIAL);
+    glColor3f(1, 1, 1);
+  }
+  if (!env) glEnable(GL_CULL_FACE);
+}
+
+void Sphere::Render(const SceneDirector& director) {
+  glPushMatrix();
+  if (env) {
+    position = director.eye;
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    SaveProjection();
+    LoadEnvFrustum(*context.aspect, fov);
+  }
+  if (unlit) glDisable(GL_LIGHTING);
+  glTranslatef(position.x, position.y, position.z);
+  glMatrixMode(GL_TEXTURE);
+  glLoadIdentity();
+  glScalef(tiling, tiling, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glRotatef(orientAngle, orientAxis.x, orientAxis.y, orientAxis.z);
+  glRotatef(rotationAngle, rotationAxis.x, rotationAxis.y, rotationAxis.z);
+  if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
+  SetBlend();
+  glScalef(radius, radius, radius);
+  glCallList(geometry);
+
+  glDisable(GL_COLOR_MATERIAL);
+  glEnable(GL_BLEND);
+  if (env) {
+    position = director.position;
+    RestoreProjection();
+    glEnable(GL_DEPTH_TEST);
+  }
+  glMatrixMode(GL_TEXTURE);
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  glEnable(GL_LIGHTING);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  glDisable(GL_CULL_FACE);
+  glPopMatrix();
+}

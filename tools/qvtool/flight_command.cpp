@@ -1,0 +1,301 @@
+// qvtool simulate and render: the flight on a virtual clock at 60 frames a
+// second, through the screensaver's own director and (for render) its whole
+// full-screen run on the headless platform.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "director/registries.h"
+#include "director/scene_director.h"
+#include "host/flight.h"
+#include "host/run_saver.h"
+#include "host/screensaver_app.h"
+#include "platform/embedded_resources.h"
+#include "platform/headless/headless_platform.h"
+#include "settings/memory_settings_store.h"
+#include "settings/stored_settings.h"
+#include "tools/common/contact_sheet.h"
+#include "tools/common/png_writer.h"
+#include "tools/qvtool/commands.h"
+#include "tools/qvtool/settings_support.h"
+
+namespace {
+
+constexpr double FrameSeconds = 1.0 / 60;
+
+struct FlightOptions {
+  std::string archive;  // empty: the built-in archive
+  std::optional<uint32_t> seed;
+  std::vector<std::pair<std::string, uint32_t>> stored;  // --set, --galaxy, --timescale
+  int width = 640, height = 480;
+  double hours = 1;
+  std::vector<double> times;  // --at or --time
+  std::string world, scene;
+  std::string output, sheet;
+  bool ok = true;
+};
+
+std::vector<double> ParseTimes(const char* text) {
+  std::vector<double> times;
+  for (const char* p = text; *p;) {
+    char* end;
+    double t = std::strtod(p, &end);
+    if (end == p) return {};
+    times.push_back(t);
+    p = *end == ',' ? end + 1 : end;
+  }
+  return times;
+}
+
+bool StoreSetting(FlightOptions& options, const std::string& name, const char* value) {
+  const char* stored = FindStoredSettingName(name.c_str());
+  char* end;
+  long number = std::strtol(value, &end, 10);
+  if (!stored || end == value || *end) {
+    std::fprintf(stderr, "qvtool: no setting %s=%s\n", name.c_str(), value);
+    return false;
+  }
+  options.stored.emplace_back(stored, uint32_t(number));
+  return true;
+}
+
+FlightOptions ParseOptions(int argc, char** argv) {
+  FlightOptions o;
+  for (int i = 1; i < argc && o.ok; ++i) {
+    std::string a = argv[i];
+    const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
+    if (!next) {
+      std::fprintf(stderr, "qvtool: %s needs a value\n", a.c_str());
+      o.ok = false;
+    } else if (a == "--archive") {
+      o.archive = next;
+    } else if (a == "--seed") {
+      o.seed = uint32_t(std::strtoul(next, nullptr, 10));
+    } else if (a == "--galaxy") {
+      o.ok = StoreSetting(o, "Galaxy", std::strcmp(next, "on") == 0 ? "1" : "0");
+    } else if (a == "--timescale") {
+      o.ok = StoreSetting(o, "TimeScale", next);
+    } else if (a == "--set") {
+      const char* eq = std::strchr(next, '=');
+      o.ok = eq && StoreSetting(o, std::string(next, eq), eq + 1);
+    } else if (a == "--hours") {
+      o.hours = std::atof(next);
+    } else if (a == "--size") {
+      o.ok = std::sscanf(next, "%dx%d", &o.width, &o.height) == 2 && o.width >= 64 && o.height >= 48;
+    } else if (a == "--at" || a == "--time") {
+      o.times = ParseTimes(next);
+      o.ok = !o.times.empty();
+    } else if (a == "--world") {
+      o.world = next;
+    } else if (a == "--scene") {
+      o.scene = next;
+    } else if (a == "-o") {
+      o.output = next;
+    } else if (a == "--sheet") {
+      o.sheet = next;
+    } else {
+      std::fprintf(stderr, "qvtool: unknown option %s\n", a.c_str());
+      o.ok = false;
+    }
+    ++i;
+  }
+  return o;
+}
+
+// The built-in resources, with the archive taken from a file when asked.
+class FlightResources : public ResourceSource {
+ public:
+  bool Load(const std::string& archivePath) {
+    if (archivePath.empty()) return true;
+    auto bytes = ReadWholeFile("render", archivePath.c_str());
+    if (!bytes) return false;
+    archive_ = std::move(*bytes);
+    useFile_ = true;
+    return true;
+  }
+  ResourceBytes Find(const char* type, int id) const override {
+    if (useFile_ && id == ArchiveResourceId && std::strcmp(type, CustomDataType) == 0)
+      return {archive_.data(), uint32_t(archive_.size()), true};
+    return builtIn_.Find(type, id);
+  }
+
+ private:
+  EmbeddedResources builtIn_;
+  std::vector<uint8_t> archive_;
+  bool useFile_ = false;
+};
+
+// Stores the options' settings over a quiet default: no music.
+void FillStore(MemorySettingsStore& store, const FlightOptions& options) {
+  store.Write("EnableMusic", 0);
+  for (const auto& [name, value] : options.stored) store.Write(name.c_str(), value);
+}
+
+class NoFog : public FogControl {
+ public:
+  void SetExponential(float) override {}
+  void SetLinear(float, float) override {}
+  void SetColour(Vec3) override {}
+};
+
+uint32_t SeedFromClock() {
+  return uint32_t(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+void PrintSceneLoad(double seconds, const SceneDirector& director) {
+  std::printf("%10.2f\t%s\t%s\n", seconds, director.currentWorld ? director.currentWorld->name : "-",
+              director.loadedScene);
+}
+
+}  // namespace
+
+int RunSimulate(int argc, char** argv) {
+  FlightOptions options = ParseOptions(argc, argv);
+  FlightResources resources;
+  if (!options.ok || !resources.Load(options.archive)) return 2;
+  MemorySettingsStore store;
+  FillStore(store, options);
+  HeadlessPlatform platform(resources, store);
+  ScreensaverApp app(platform);
+  app.InitApp("qvtool /s");
+
+  // Sequencing needs no objects: the worlds are read without them.
+  auto noObjects = [](ObjectList&, const char*) {};
+  EnvironmentList environments;
+  WorldList worlds;
+  ObjectList dynamicObjects;
+  if (!LoadEnvironments(environments, "env.txt", noObjects) ||
+      !LoadWorlds(worlds, "worlds.txt", environments, noObjects)) {
+    std::fprintf(stderr, "qvtool: the archive has no env.txt or worlds.txt\n");
+    return 1;
+  }
+  RandomGenerator random;
+  random.Seed(options.seed ? *options.seed : SeedFromClock());
+  NoFog fog;
+  DirectorContext context{&app.settings, &worlds, &dynamicObjects, &random, &app.messages, &fog};
+  SceneDirector director;
+  director.StartFlight(context);
+  PrintSceneLoad(0, director);
+  const int64_t frames = int64_t(options.hours * 3600 / FrameSeconds);
+  uint32_t loads = director.sceneLoads;
+  for (int64_t frame = 1; frame <= frames && !director.holding; ++frame) {
+    director.AdvanceFrame(FrameSeconds, context);
+    if (director.sceneLoads != loads) PrintSceneLoad(double(frame) * FrameSeconds, director);
+    loads = director.sceneLoads;
+  }
+  return 0;
+}
+
+namespace {
+
+std::vector<uint8_t> TopRowFirstRgb(const std::vector<uint8_t>& rgba, int width, int height) {
+  std::vector<uint8_t> rgb(size_t(width) * size_t(height) * 3);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      for (int c = 0; c < 3; ++c)
+        rgb[(size_t(y) * size_t(width) + size_t(x)) * 3 + size_t(c)] =
+            rgba[(size_t(height - 1 - y) * size_t(width) + size_t(x)) * 4 + size_t(c)];
+  return rgb;
+}
+
+std::string FrameFileName(const FlightOptions& options, double time) {
+  if (options.times.size() == 1) return options.output;
+  std::string base = options.output, ext;
+  size_t dot = base.rfind('.');
+  if (dot != std::string::npos) {
+    ext = base.substr(dot);
+    base.resize(dot);
+  }
+  char suffix[32];
+  std::snprintf(suffix, sizeof suffix, "-%g", time);
+  return base + suffix + ext;
+}
+
+// Takes the frames the options ask for as the run presents them, and ends
+// the run after the last one.
+class FrameTaker {
+ public:
+  FrameTaker(const FlightOptions& options, ScreensaverApp& app, ContactSheet* sheet)
+      : options_(options), app_(app), sheet_(sheet) {}
+
+  void OnFrame(HeadlessPlatform& platform, int64_t frame) {
+    if (next_ >= options_.times.size()) return;
+    double now = Now(frame);
+    if (now < options_.times[next_]) return;
+    std::vector<uint8_t> rgb =
+        TopRowFirstRgb(platform.ReadPixels(0, 0, options_.width, options_.height), options_.width, options_.height);
+    if (!options_.output.empty()) {
+      std::string name = FrameFileName(options_, options_.times[next_]);
+      if (WritePng(name, options_.width, options_.height, 3, rgb)) std::printf("%s\n", name.c_str());
+      else failed_ = true;
+    }
+    if (sheet_) sheet_->Add(options_.width, options_.height, rgb, Label(options_.times[next_]));
+    if (++next_ == options_.times.size()) {
+      InputEvent quit;
+      quit.kind = InputEvent::Kind::Quit;
+      platform.PushInput(quit);
+    }
+  }
+  bool complete() const { return next_ == options_.times.size() && !failed_; }
+
+ private:
+  // One scene: its scene time, once the flight has started. Otherwise the
+  // seconds since the start, loading screen and intro included.
+  double Now(int64_t frame) const {
+    if (options_.world.empty()) return double(frame) * FrameSeconds;
+    const Flight* flight = app_.flight.get();
+    if (!flight || flight->director.sceneLoads == 0) return -1;
+    return flight->director.sceneTime;
+  }
+  std::string Label(double time) const {
+    char text[300];
+    const Flight* flight = app_.flight.get();
+    std::snprintf(text, sizeof text, "%g s  %s", time, flight ? flight->director.loadedScene : "");
+    return text;
+  }
+
+  const FlightOptions& options_;
+  ScreensaverApp& app_;
+  ContactSheet* sheet_;
+  size_t next_ = 0;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+int RunRender(int argc, char** argv) {
+  FlightOptions options = ParseOptions(argc, argv);
+  if (options.ok && options.times.empty()) options.times = {0};
+  if (!options.ok || (options.output.empty() && options.sheet.empty()) ||
+      options.world.empty() != options.scene.empty()) {
+    std::fprintf(stderr, "usage: qvtool render [options] -o OUT.png | --sheet SHEET.png\n");
+    return 2;
+  }
+  FlightResources resources;
+  if (!resources.Load(options.archive)) return 2;
+  MemorySettingsStore store;
+  FillStore(store, options);
+  HeadlessPlatform platform(resources, store);
+  platform.displays().Set({MakeHeadlessDisplay("Headless", options.width, options.height, 0, 0,
+                                               AdapterAttachedToDesktop | AdapterPrimary)});
+  platform.SetSecondsPerFrame(FrameSeconds);
+  ScreensaverApp app(platform);
+  app.InitApp("qvtool /s");
+  app.seed = options.seed;
+  if (!options.world.empty()) app.startScene = StartScene{options.world, options.scene};
+
+  ContactSheet sheet(320, int(320L * options.height / options.width), 4, QV_LABEL_FONT);
+  FrameTaker taker(options, app, options.sheet.empty() ? nullptr : &sheet);
+  platform.SetFrameHook([&taker](HeadlessPlatform& p, int64_t frame) { taker.OnFrame(p, frame); });
+  RunSaver(app);
+  if (!options.sheet.empty() && sheet.Write(options.sheet)) std::printf("%s\n", options.sheet.c_str());
+  if (!taker.complete()) {
+    std::fprintf(stderr, "qvtool: the flight ended before every frame was taken\n");
+    return 1;
+  }
+  return 0;
+}
