@@ -42,10 +42,12 @@ struct MoverSpec {
   // The camera: where the look target sits on the screen, from -1 to 1
   // (right and up positive), at the start and the end.
   float frameU[2] = {0, 0}, frameV[2] = {0, 0};
-  // Ships flying in formation: the leader's name and the place in its axes
-  // (forward, left, up); the path is then unused.
+  // Flying in formation (ships) or following a ship (the camera): the
+  // leader's name and the place in its axes (forward, left, up), moving from
+  // slot to slotEnd over the shot; the path is then unused.
   std::string leader;
   Vec3 slot{0, 0, 0};
+  Vec3 slotEnd{0, 0, 0};
 };
 
 enum class FadeColour { None, Black, White };

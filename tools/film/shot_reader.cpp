@@ -259,10 +259,11 @@ class Reader {
       if (!Count(3, 3)) return;
       Number(tokens_[1], mover_->easeIn);
       Number(tokens_[2], mover_->easeOut);
-    } else if (key == "formation" && !camera) {
-      if (!Count(3, 3)) return;
+    } else if ((key == "formation" && !camera) || (key == "follow" && camera)) {
+      if (!Count(3, camera ? 4 : 3)) return;
       mover_->leader = tokens_[1];
-      Vector(tokens_[2], mover_->slot);
+      if (Vector(tokens_[2], mover_->slot)) mover_->slotEnd = mover_->slot;
+      if (tokens_.size() == 4) Vector(tokens_[3], mover_->slotEnd);
     } else {
       Error("unknown line in a " + std::string(camera ? "camera" : "ship") + " block: " + key);
     }

@@ -11,12 +11,21 @@ namespace {
 constexpr float kDefaultStep = 5;
 
 float Mix(const float (&pair)[2], float s) { return pair[0] + (pair[1] - pair[0]) * s; }
+Vec3 Lerp(Vec3 a, Vec3 b, float s) { return Add(a, Scale(Sub(b, a), s)); }
 
 // Where one mover is at a time of the shot, and where it heads.
 struct Pose {
   Vec3 position;
   Vec3 forward;
 };
+
+// The point at slot (forward, left, up) in the axes of a leader.
+Pose InSlot(const Pose& lead, Vec3 slot) {
+  Vec3 left = Normalize(Cross(Set(0, 0, 1), lead.forward));
+  Vec3 up = Cross(lead.forward, left);
+  Vec3 offset = Add(Add(Scale(lead.forward, slot.x), Scale(left, slot.y)), Scale(up, slot.z));
+  return {Add(lead.position, offset), lead.forward};
+}
 
 class ShipPaths {
  public:
@@ -32,14 +41,7 @@ class ShipPaths {
   // axes.
   Pose At(const std::string& name, float t) const {
     const MoverSpec* ship = Find(name);
-    if (!ship->leader.empty()) {
-      Pose lead = At(ship->leader, t);
-      Vec3 left = Normalize(Cross(Set(0, 0, 1), lead.forward));
-      Vec3 up = Cross(lead.forward, left);
-      Vec3 offset = Add(Add(Scale(lead.forward, ship->slot.x), Scale(left, ship->slot.y)),
-                        Scale(up, ship->slot.z));
-      return {Add(lead.position, offset), lead.forward};
-    }
+    if (!ship->leader.empty()) return InSlot(At(ship->leader, t), ship->slot);
     const Curve& curve = *curves_.at(name);
     float s = EaseInOut(t / shot_.length, ship->easeIn, ship->easeOut);
     return {curve.Position(s), curve.Direction(s)};
@@ -113,7 +115,8 @@ bool BuildShot(const Shot& shot, ViewExtent view, BuiltShot& built, std::string&
   built = BuiltShot{};
   const size_t errorsBefore = errors.size();
   const MoverSpec& camera = shot.camera;
-  std::string problem = PathProblem(camera.path);
+  const bool following = !camera.leader.empty();
+  std::string problem = following ? "" : PathProblem(camera.path);
   if (!problem.empty()) errors += "camera: " + problem + "\n";
   if (camera.look.kind == LookSpec::Points && camera.look.points.empty()) {
     errors += "camera: no look target\n";
@@ -123,9 +126,13 @@ bool BuildShot(const Shot& shot, ViewExtent view, BuiltShot& built, std::string&
   if (camera.look.kind == LookSpec::Ship && !ships.Known(camera.look.ship)) {
     errors += "camera: looks at unknown ship " + camera.look.ship + "\n";
   }
+  if (following && !ships.Known(camera.leader)) errors += "camera: follows unknown ship " + camera.leader + "\n";
+  if (following && camera.look.kind == LookSpec::Ahead) errors += "camera: a following camera needs a target\n";
   if (!LeadersKnown(shot, ships, errors) || errors.size() != errorsBefore) return false;
 
-  Curve path(camera.path);
+  PathSpec still;  // a following camera has no path of its own
+  still.points = {Vec3{0, 0, 0}, Vec3{1, 0, 0}};
+  Curve path(following ? still : camera.path);
   std::unique_ptr<Curve> look;
   if (camera.look.kind == LookSpec::Points && camera.look.points.size() >= 2) {
     PathSpec lookPath;
@@ -134,7 +141,8 @@ bool BuildShot(const Shot& shot, ViewExtent view, BuiltShot& built, std::string&
   }
   for (float t : KeyTimes(shot)) {
     float s = EaseInOut(t / shot.length, camera.easeIn, camera.easeOut);
-    Vec3 eye = path.Position(s);
+    Vec3 eye = following ? InSlot(ships.At(camera.leader, t), Lerp(camera.slot, camera.slotEnd, s)).position
+                         : path.Position(s);
     Vec3 target = CameraTarget(camera, path, look.get(), ships, t, s);
     Quat q = FrameTarget(eye, target, Mix(camera.frameU, s), Mix(camera.frameV, s),
                          Mix(camera.roll, s), view);
