@@ -52,7 +52,10 @@ Quat FrameTarget(Vec3 eye, Vec3 target, float u, float v, float roll, ViewExtent
   // Pitch: local.x sin p + local.z cos p must equal the target's height.
   float reach = std::sqrt(local.x * local.x + local.z * local.z);
   float height = std::fmax(-1.0f, std::fmin(1.0f, world.z / reach));
-  float pitch = std::asin(height) - std::atan2(local.z, local.x);
+  // A target nearly straight above or below cannot sit off-centre that way
+  // without turning the camera over: the pitch stops just short of upright.
+  const float limit = 89 * kDegree;
+  float pitch = std::fmax(-limit, std::fmin(limit, std::asin(height) - std::atan2(local.z, local.x)));
   // Yaw: the target's bearing less its bearing within the pitched camera.
   float forward = local.x * std::cos(pitch) - local.z * std::sin(pitch);
   float yaw = std::atan2(world.y, world.x) - std::atan2(local.y, forward);

@@ -15,7 +15,9 @@ struct ViewExtent {
 // The orientation of a camera at eye that shows target at screen position
 // (u, v) (-1 to 1, right and up positive) with the horizon level, then
 // rolled by roll degrees about its view axis (positive: clockwise as seen).
-// The target must not lie straight above or below the eye.
+// Where that would tip the camera past straight up or down (a target nearly
+// overhead or underfoot) it stops at 89 degrees and the target sits nearer
+// the middle; the target must not lie exactly above or below the eye.
 Quat FrameTarget(Vec3 eye, Vec3 target, float u, float v, float roll, ViewExtent view);
 // The orientation that points the x axis along forward with the z axis as
 // near world up as it can be, rolled by roll degrees about forward.
