@@ -6,7 +6,7 @@
 source "$(dirname "$0")/wine_lib.sh"
 need_display
 # Without its world list and scene scripts the run stops at its first scene.
-if ! "$QV_QVTOOL" archive list "$QV_ARCHIVE" | cut -f1 | grep -qx worlds.txt; then
+if ! "$QV_QVTOOL" archive list "$QV_ARCHIVE" | cut -f1 | grep -x worlds.txt >/dev/null; then
   echo "the archive holds no world list and scene scripts yet: skipped"
   exit 77
 fi
@@ -36,30 +36,37 @@ wait_for_picture() {
   done
 }
 
-# start_saver SWITCH: starts the run and waits for its window. The pointer
-# waits one pixel right of the screen's centre, where the frame loop's first
-# centring visibly moves it (the flight window covers the screen). It must be
-# that close: Wine keeps the position of the move that the window's
-# appearance under the pointer causes, and the first frames count it.
+# start_saver SWITCH: starts the run and waits for its window, the pointer
+# one pixel right of the screen's centre (the flight window covers the
+# screen).
 start_saver() {
   local width height
   read -r width height < <(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*\)x\([0-9]*\) pixels.*/\1 \2/p')
+  # A wine server left from the previous run still believes the pointer is
+  # where that run centred it, and skips a SetCursorPos to the same place.
+  wineserver -k 2>/dev/null || true
   xdotool mousemove $((width / 2 + 1)) $((height / 2))
   wine_start 180 "$log" "$QV_SCR" "$1"
   flight=$(wait_window "$FLIGHT" 30)
 }
 
-# wait_for_flight: waits until the frame loop runs, which it starts by
-# putting the pointer in the middle of the flight window, then a little
-# more, so that the first second's mouse travel is forgotten.
+# wait_for_flight: waits until the frame loop runs: it pulls the pointer
+# back to the middle of the flight window after every move, so the pointer
+# is nudged one pixel to either side in turn until it comes back. Then a little more, so that
+# the nudges' mouse travel is forgotten (it is cleared once a second).
 wait_for_flight() {
-  local tries=1200 X Y WIDTH HEIGHT centre
+  local tries=400 X Y WIDTH HEIGHT cx cy
   eval "$(xdotool getwindowgeometry --shell "$flight")"
-  centre="$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
-  until [ "$(xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')" = "$centre" ]; do
-    [ "$tries" -gt 0 ] || fail "the frame loop never started (pointer not at $centre)"
+  cx=$((X + WIDTH / 2))
+  cy=$((Y + HEIGHT / 2))
+  local side=1
+  while :; do
+    xdotool mousemove $((cx + side)) "$cy"
+    side=$((-side))
+    sleep 0.3
+    [ "$(xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')" = "$cx $cy" ] && break
+    [ "$tries" -gt 0 ] || fail "the frame loop never started (pointer not pulled back to $cx $cy)"
     [ ! -s "$log.status" ] || fail "the run ended before its frame loop (status $(cat "$log.status"))"
-    sleep 0.1
     tries=$((tries - 1))
   done
   sleep 1.5
