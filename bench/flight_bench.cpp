@@ -7,7 +7,6 @@
 #include <chrono>
 #include <ctime>
 
-#include "assets/resource_source.h"
 #include "host/flight.h"
 #include "host/run_saver.h"
 #include "host/screensaver_app.h"
@@ -61,7 +60,7 @@ void StartUp(benchmark::State& state) {
     });
     state.SetIterationTime(seconds);
   }
-  state.counters["archive_MB"] = FindInstalledResource(CustomDataType, ArchiveResourceId).size / 1e6;
+  state.counters["archive_MB"] = EmbeddedResources().Find(CustomDataType, ArchiveResourceId).size / 1e6;
   state.counters["objects"] = double(objects);
 }
 BENCHMARK(StartUp)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
