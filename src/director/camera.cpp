@@ -61,7 +61,9 @@ void SceneDirector::UpdateCamera() {
     position = k0.position;
     return;
   }
-  float s = float((sceneTime - k0.time) / (k1.time - k0.time));
+  // The wrap falls back on the first pair even when its keys share a time.
+  double span = double(k1.time) - k0.time;
+  float s = span > 0 ? float((sceneTime - k0.time) / span) : 0.0f;
   position = eye = Hermite(k0.position, k1.position, k0.gradient, k1.gradient, s);
   orientation = QuatBezier(k0.orientation, k0.outControl, k1.inControl, k1.orientation, s);
   SetViewFromOrientation();

@@ -32,13 +32,15 @@ void UpdateObjects(Flight& flight, double delta) {
   UpdateAll(flight.postPass, delta);
 }
 
-// Handles one message; false when the queue was empty.
-bool HandleMessage(ScreensaverApp& app, bool& running) {
+// Handles one message; false when the queue was empty. Mouse moves queued
+// before the first frame carry where the pointer rested while the windows
+// appeared, not a move of the user's, so they are not counted.
+bool HandleMessage(ScreensaverApp& app, bool& running, bool countMouse) {
   InputEvent event;
   if (!app.platform.PumpMessage(event)) return false;
   if (event.kind == InputEvent::Kind::Quit) {
     running = false;
-  } else {
+  } else if (countMouse || event.kind != InputEvent::Kind::MouseMove) {
     int x, y;
     app.platform.FlightWindowCentre(x, y);
     app.flight->input.HandleEvent(event, x, y);
@@ -57,20 +59,22 @@ void RunFrame(ScreensaverApp& app, bool& running) {
   flight.dust->SetFrameTime(delta);
   UpdateObjects(flight, delta);
   flight.director.ApplyCameraTargets();
-  RenderFrame(app, float(delta));
+  RenderFrame(app);
   platform.SwapBuffers();
 }
 
 }  // namespace
 
 void RunFrameLoop(ScreensaverApp& app) {
-  bool running = true;
+  bool running = true, framePresented = false;
   while (running) {
-    if (!HandleMessage(app, running)) RunFrame(app, running);
+    if (HandleMessage(app, running, framePresented)) continue;
+    RunFrame(app, running);
+    framePresented = true;
   }
 }
 
-void RenderFrame(ScreensaverApp& app, float) {
+void RenderFrame(ScreensaverApp& app) {
   Flight& flight = *app.flight;
   const Settings& settings = app.settings;
   SceneDirector& director = flight.director;

@@ -8,4 +8,4 @@ class ScreensaverApp;
 
 void RunFrameLoop(ScreensaverApp& app);
 // Draws one frame without presenting it.
-void RenderFrame(ScreensaverApp& app, float delta);
+void RenderFrame(ScreensaverApp& app);

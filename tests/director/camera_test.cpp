@@ -54,6 +54,13 @@ TEST(UpdateCamera, FreezeHoldsAndEqualTimesAreSkipped) {
   steps.track[2].time = 10;
   ExpectNear({50, 0, 0}, steps.At(10).position);
   EXPECT_TRUE(std::isfinite(steps.look.x));
+  // At the end of a track whose first two keys share a time, the wrap
+  // takes the first key's pose rather than dividing by zero.
+  Camera doubled({{5, 0, 0}, {15, 0, 0}, {50, 0, 0}});
+  doubled.track[1].time = 0;
+  EXPECT_TRUE(doubled.At(20).finished);
+  ExpectNear({5, 0, 0}, doubled.position);
+  ExpectNear({0, 1, 0}, doubled.look);
 }
 
 TEST(UpdateCamera, ShortTracksFinishAtOnceUnlessHolding) {

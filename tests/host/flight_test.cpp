@@ -103,6 +103,17 @@ TEST_F(FlightTest, MouseTravelEndsTheRunOnlyWithMouseExitAndOnlyPastTheThreshold
   }
 }
 
+TEST_F(FlightTest, WhereThePointerRestedBeforeTheFlightIsNoMoveButAKeyStillCounts) {
+  store.Write("MouseExit", 1);
+  Push(platform, InputEvent::Kind::MouseMove, 150, 110);  // far from the centre, queued while loading
+  Run([&](int frame) { if (frame == 20) Push(platform, InputEvent::Kind::Quit); });
+  EXPECT_EQ(loopFrames, 20);
+  loopFrames = 0;
+  Push(platform, InputEvent::Kind::KeyDown);
+  Run([&](int frame) { if (frame == 20) Push(platform, InputEvent::Kind::Quit); });
+  EXPECT_EQ(loopFrames, 1);
+}
+
 TEST_F(FlightTest, TheStartUpRunsInItsOrderAndTheDisplayIsGivenBack) {
   std::ostringstream log;
   Log().SetDestination(&log);

@@ -10,8 +10,9 @@ namespace {
 constexpr int LabelHeight = 18;
 constexpr int Gap = 4;
 
-// Box-filtered scale of the picture into a cell, centred, on dark grey.
-std::vector<uint8_t> FitIntoCell(int width, int height, const std::vector<uint8_t>& rgb, int cellWidth,
+}  // namespace
+
+std::vector<uint8_t> FitRgb(int width, int height, const std::vector<uint8_t>& rgb, int cellWidth,
                                  int cellHeight) {
   std::vector<uint8_t> cell(size_t(cellWidth) * size_t(cellHeight) * 3, 24);
   float scale = std::min(float(cellWidth) / float(width), float(cellHeight) / float(height));
@@ -33,13 +34,11 @@ std::vector<uint8_t> FitIntoCell(int width, int height, const std::vector<uint8_
   return cell;
 }
 
-}  // namespace
-
 ContactSheet::ContactSheet(int cellWidth, int cellHeight, int columns, std::string fontPath)
     : cellWidth_(cellWidth), cellHeight_(cellHeight), columns_(columns), fontPath_(std::move(fontPath)) {}
 
 void ContactSheet::Add(int width, int height, const std::vector<uint8_t>& rgb, const std::string& label) {
-  cells_.push_back({FitIntoCell(width, height, rgb, cellWidth_, cellHeight_), label});
+  cells_.push_back({FitRgb(width, height, rgb, cellWidth_, cellHeight_), label});
 }
 
 bool ContactSheet::Write(const std::string& path) const {

@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+// The picture box-filtered into cellWidth x cellHeight pixels, aspect kept
+// and centred on dark grey.
+std::vector<uint8_t> FitRgb(int width, int height, const std::vector<uint8_t>& rgb, int cellWidth,
+                            int cellHeight);
+
 class ContactSheet {
  public:
   // Every picture is scaled into a cell of cellWidth x cellHeight pixels

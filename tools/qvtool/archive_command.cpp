@@ -13,6 +13,7 @@
 #include "assets/archive/archive_reader.h"
 #include "assets/archive/archive_writer.h"
 #include "assets/resource_source.h"
+#include "tools/qvtool/archive_source.h"
 #include "tools/qvtool/commands.h"
 
 namespace {
@@ -29,39 +30,6 @@ int Usage() {
                "       qvtool archive pack DIR -o FILE [--compress]\n"
                "Without FILE the archive built into the program is read.\n");
   return 2;
-}
-
-// The archive bytes: a file, or the built-in archive resource.
-struct ArchiveSource {
-  std::vector<uint8_t> file;
-  ArchiveView view;
-  std::string label;
-};
-
-bool LoadArchive(const char* path, ArchiveSource* source, std::string* error) {
-  if (!path) {
-    ResourceBytes bytes = FindInstalledResource(CustomDataType, ArchiveResourceId);
-    if (!bytes.found) {
-      *error = "no archive is built into this program; name an archive FILE";
-      return false;
-    }
-    source->view = {bytes.data, bytes.size, 0};
-    source->label = "the built-in archive";
-    return true;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    *error = std::string("cannot open ") + path;
-    return false;
-  }
-  source->file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad() || source->file.size() > UINT32_MAX) {
-    *error = std::string("cannot read ") + path;
-    return false;
-  }
-  source->view = {source->file.data(), uint32_t(source->file.size()), 0};
-  source->label = path;
-  return true;
 }
 
 // The reader's diagnostics of one operation, to tell the user why it failed.

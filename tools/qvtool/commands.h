@@ -11,3 +11,4 @@ int RunMesh(int argc, char** argv);      // mesh_command.cpp
 int RunMeshView(int argc, char** argv);  // meshview_command.cpp
 int RunSimulate(int argc, char** argv);  // flight_command.cpp
 int RunRender(int argc, char** argv);    // flight_command.cpp
+int RunSheet(int argc, char** argv);     // sheet_command.cpp

@@ -18,6 +18,7 @@
 #include "platform/headless/headless_platform.h"
 #include "settings/memory_settings_store.h"
 #include "settings/stored_settings.h"
+#include "tools/common/bmp_writer.h"
 #include "tools/common/contact_sheet.h"
 #include "tools/common/png_writer.h"
 #include "tools/qvtool/commands.h"
@@ -36,6 +37,7 @@ struct FlightOptions {
   std::vector<double> times;  // --at or --time
   std::string world, scene;
   std::string output, sheet;
+  int fitWidth = 0, fitHeight = 0;  // --fit: frames scaled to this size
   bool ok = true;
 };
 
@@ -95,6 +97,8 @@ FlightOptions ParseOptions(int argc, char** argv) {
       o.scene = next;
     } else if (a == "-o") {
       o.output = next;
+    } else if (a == "--fit") {
+      o.ok = std::sscanf(next, "%dx%d", &o.fitWidth, &o.fitHeight) == 2 && o.fitWidth > 0 && o.fitHeight > 0;
     } else if (a == "--sheet") {
       o.sheet = next;
     } else {
@@ -224,25 +228,45 @@ class FrameTaker {
 
   void OnFrame(HeadlessPlatform& platform, int64_t frame) {
     if (next_ >= options_.times.size()) return;
+    if (LeftTheScene()) {
+      std::fprintf(stderr, "qvtool: no scene %s of world %s that lasts %g s\n", options_.scene.c_str(),
+                   options_.world.c_str(), options_.times[next_]);
+      failed_ = true;
+      next_ = options_.times.size();
+      Quit(platform);
+      return;
+    }
     double now = Now(frame);
     if (now < options_.times[next_]) return;
     std::vector<uint8_t> rgb =
         TopRowFirstRgb(platform.ReadPixels(0, 0, options_.width, options_.height), options_.width, options_.height);
     if (!options_.output.empty()) {
       std::string name = FrameFileName(options_, options_.times[next_]);
-      if (WritePng(name, options_.width, options_.height, 3, rgb)) std::printf("%s\n", name.c_str());
+      if (WriteFrame(name, rgb)) std::printf("%s\n", name.c_str());
       else failed_ = true;
     }
     if (sheet_) sheet_->Add(options_.width, options_.height, rgb, Label(options_.times[next_]));
-    if (++next_ == options_.times.size()) {
-      InputEvent quit;
-      quit.kind = InputEvent::Kind::Quit;
-      platform.PushInput(quit);
-    }
+    if (++next_ == options_.times.size()) Quit(platform);
   }
   bool complete() const { return next_ == options_.times.size() && !failed_; }
 
  private:
+  static void Quit(HeadlessPlatform& platform) {
+    InputEvent quit;
+    quit.kind = InputEvent::Kind::Quit;
+    platform.PushInput(quit);
+  }
+  // One scene: the flight is not in it (no such world or script) or has
+  // moved on to the next one.
+  bool LeftTheScene() const {
+    const Flight* flight = app_.flight.get();
+    if (options_.world.empty() || !flight) return false;
+    const SceneDirector& d = flight->director;
+    if (d.holding) return true;
+    if (d.sceneLoads == 0) return false;
+    std::string wanted = std::string(d.currentWorld ? d.currentWorld->sceneDir : "") + options_.scene;
+    return d.sceneLoads > 1 || !d.currentWorld || options_.world != d.currentWorld->name || wanted != d.loadedScene;
+  }
   // One scene: its scene time, once the flight has started. Otherwise the
   // seconds since the start, loading screen and intro included.
   double Now(int64_t frame) const {
@@ -250,6 +274,21 @@ class FrameTaker {
     const Flight* flight = app_.flight.get();
     if (!flight || flight->director.sceneLoads == 0) return -1;
     return flight->director.sceneTime;
+  }
+  // PNG, or a 24-bit bitmap for a name ending in ".bmp"; --fit scales it.
+  bool WriteFrame(const std::string& name, const std::vector<uint8_t>& rgb) const {
+    int w = options_.width, h = options_.height;
+    std::vector<uint8_t> pixels = rgb;
+    if (options_.fitWidth) {
+      pixels = FitRgb(w, h, rgb, options_.fitWidth, options_.fitHeight);
+      w = options_.fitWidth;
+      h = options_.fitHeight;
+    }
+    if (name.size() < 4 || name.compare(name.size() - 4, 4, ".bmp") != 0) return WritePng(name, w, h, 3, pixels);
+    std::vector<uint8_t> bmp = EncodeBmp24(w, h, pixels);
+    FILE* f = std::fopen(name.c_str(), "wb");
+    bool ok = f && std::fwrite(bmp.data(), 1, bmp.size(), f) == bmp.size();
+    return (f && std::fclose(f) == 0) && ok;
   }
   std::string Label(double time) const {
     char text[300];

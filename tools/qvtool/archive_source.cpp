@@ -1,0 +1,33 @@
+#include "tools/qvtool/archive_source.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "assets/resource_source.h"
+
+bool LoadArchive(const char* path, ArchiveSource* source, std::string* error) {
+  if (!path) {
+    ResourceBytes bytes = FindInstalledResource(CustomDataType, ArchiveResourceId);
+    if (!bytes.found) {
+      *error = "no archive is built into this program; name an archive FILE";
+      return false;
+    }
+    source->view = {bytes.data, bytes.size, 0};
+    source->label = "the built-in archive";
+    return true;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    *error = std::string("cannot open ") + path;
+    return false;
+  }
+  source->file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad() || source->file.size() > UINT32_MAX) {
+    *error = std::string("cannot read ") + path;
+    return false;
+  }
+  source->view = {source->file.data(), uint32_t(source->file.size()), 0};
+  source->label = path;
+  return true;
+}
+
