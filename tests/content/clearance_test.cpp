@@ -173,12 +173,8 @@ bool Touches(const Solid& solid, Vec3 p, float reach) {
 TEST(Clearance, TheCameraAndTheShipsKeepOutOfEverything) {
   content::Flight& flight = content::LoadedFlight();
   for (const std::string& path : content::SceneScripts()) {
-    size_t slash = path.rfind('\\');
-    World* world = nullptr;
-    for (auto& w : flight.worlds)
-      if (path.compare(0, slash + 1, w->sceneDir) == 0) world = w.get();
-    ASSERT_NE(world, nullptr) << path;
-    flight.Load(*world, path.substr(slash + 1));
+    ASSERT_TRUE(flight.LoadScript(path)) << path;
+    const World* world = flight.director.currentWorld;
     const std::vector<Solid> fixed = Solids(world->objects, world->name);
     const std::vector<Solid> ships = Solids(flight.dynamicObjects, "dynamic");
     const float end = flight.director.track.back().time;

@@ -24,17 +24,11 @@ template <typename Check>
 void ForEveryScript(Check check) {
   content::Flight& flight = content::LoadedFlight();
   for (const std::string& path : content::SceneScripts()) {
-    size_t slash = path.rfind('\\');
-    std::string dir = path.substr(0, slash + 1), file = path.substr(slash + 1);
-    World* world = nullptr;
-    for (auto& w : flight.worlds)
-      if (dir == w->sceneDir) world = w.get();
-    ASSERT_NE(world, nullptr) << path << " lies in no world's scene folder";
     flight.recorder.fog.clear();
     flight.director.successorCounter = 5;
-    flight.Load(*world, file);
+    ASSERT_TRUE(flight.LoadScript(path)) << path << " lies in no world's scene folder";
     ASSERT_FALSE(flight.director.track.empty()) << path;
-    check(flight, Loaded{path, world->name, flight.director.track.back().time});
+    check(flight, Loaded{path, flight.director.currentWorld->name, flight.director.track.back().time});
   }
 }
 

@@ -1,6 +1,9 @@
 #include "content/shipped_content.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -85,13 +88,19 @@ void Flight::Load(World& world, const std::string& file) {
   director.pendingWorld = &world;
   std::snprintf(director.sceneDir, sizeof director.sceneDir, "%s", world.sceneDir);
   std::snprintf(director.sceneFile, sizeof director.sceneFile, "%s", file.c_str());
-  LoadNext();
-}
-
-// Another flight's resources may have been installed since this one began.
-void Flight::LoadNext() {
+  // Another flight's resources may have been installed since this one began.
   InstallResourceSource(&resources);
   director.LoadScene(context);
+}
+
+bool Flight::LoadScript(const std::string& archivePath) {
+  const size_t slash = archivePath.rfind('\\') + 1;
+  for (auto& world : worlds) {
+    if (archivePath.compare(0, slash, world->sceneDir) != 0 || std::strlen(world->sceneDir) != slash) continue;
+    Load(*world, archivePath.substr(slash));
+    return true;
+  }
+  return false;
 }
 
 Flight& LoadedFlight() {
@@ -99,7 +108,7 @@ Flight& LoadedFlight() {
   static MemorySettingsStore store;
   static HeadlessPlatform platform(noResources, store);
   static const bool window = platform.CreateFlightWindow({0, 0, 64, 64}, 64, 64);
-  (void)window;
+  if (!window) ADD_FAILURE() << "no headless window with a GL context";
   static Flight flight(true);
   return flight;
 }

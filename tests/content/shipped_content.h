@@ -56,10 +56,11 @@ class Flight {
   explicit Flight(bool withObjects);
 
   // Makes world current and loads one of its scripts, as a scene change to
-  // it would; then every later scene change follows the script's own rules.
+  // it would.
   void Load(World& world, const std::string& file);
-  // The next scene, as the end of the track would load it.
-  void LoadNext();
+  // Loads the script at this archive path into the world whose scene folder
+  // holds it; false when no world's folder does.
+  bool LoadScript(const std::string& archivePath);
 
   FakeResources resources;
   Settings settings;
