@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <jpeglib.h>
-
 #include "support/fake_resources.h"
 #include "tools/common/jpeg_writer.h"
 
@@ -26,34 +24,6 @@ std::vector<uint8_t> Gradient(int width, int height) {
     }
   }
   return rgb;
-}
-
-// Compresses pictures the shared RGB writer does not make (grey, CMYK).
-std::vector<uint8_t> Compress(int width, int height, int components, J_COLOR_SPACE space,
-                              const std::vector<uint8_t>& samples) {
-  jpeg_compress_struct info;
-  jpeg_error_mgr errors;
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = JDIMENSION(width);
-  info.image_height = JDIMENSION(height);
-  info.input_components = components;
-  info.in_color_space = space;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 95, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(&samples[size_t(info.next_scanline) * width * components]);
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  std::vector<uint8_t> out(buffer, buffer + size);
-  std::free(buffer);
-  return out;
 }
 
 // Offset just past the header of the first start-of-scan segment.
@@ -106,7 +76,7 @@ TEST(JpegDecoder, GreyPicturesAreWidenedToRgb) {
   std::vector<uint8_t> grey(40 * 24);
   for (size_t i = 0; i < grey.size(); ++i) grey[i] = uint8_t(i % 40 * 6);
   DecodedImage image;
-  ASSERT_TRUE(Decode(Compress(40, 24, 1, JCS_GRAYSCALE, grey), image));
+  ASSERT_TRUE(Decode(EncodeJpeg(40, 24, grey, 95, 1), image));
   EXPECT_EQ(image.rowStride, 120);
   std::vector<uint8_t> expected;
   for (uint8_t g : grey) expected.insert(expected.end(), {g, g, g});
@@ -120,7 +90,7 @@ TEST(JpegDecoder, GreyPicturesAreWidenedToRgb) {
 TEST(JpegDecoder, CmykAndNonJpegDataFailLeavingTheImageAlone) {
   DecodedImage image;
   image.width = 7;
-  EXPECT_FALSE(Decode(Compress(8, 8, 4, JCS_CMYK, std::vector<uint8_t>(256, 100)), image));
+  EXPECT_FALSE(Decode(EncodeJpeg(8, 8, std::vector<uint8_t>(256, 100), 95, 4), image));
   EXPECT_FALSE(Decode(std::vector<uint8_t>{'n', 'o', 't', ' ', 'j', 'p', 'g'}, image));
   EXPECT_FALSE(Decode({}, image));
   EXPECT_FALSE(Decode({0xFF, 0xD8}, image));  // nothing but the start marker

@@ -5,7 +5,8 @@
 
 #include <jpeglib.h>
 
-std::vector<uint8_t> EncodeJpeg(int width, int height, const std::vector<uint8_t>& rgb, int quality) {
+std::vector<uint8_t> EncodeJpeg(int width, int height, const std::vector<uint8_t>& samples, int quality,
+                                int components) {
   jpeg_compress_struct cinfo;
   jpeg_error_mgr jerr;
   cinfo.err = jpeg_std_error(&jerr);  // generator input is ours: a library error may end the tool
@@ -15,14 +16,15 @@ std::vector<uint8_t> EncodeJpeg(int width, int height, const std::vector<uint8_t
   jpeg_mem_dest(&cinfo, &buffer, &size);
   cinfo.image_width = JDIMENSION(width);
   cinfo.image_height = JDIMENSION(height);
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
+  cinfo.input_components = components;
+  cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
   cinfo.optimize_coding = TRUE;
   jpeg_start_compress(&cinfo, TRUE);
   while (cinfo.next_scanline < cinfo.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(&rgb[size_t(cinfo.next_scanline) * size_t(width) * 3]);
+    JSAMPROW row =
+        const_cast<JSAMPROW>(&samples[size_t(cinfo.next_scanline) * size_t(width) * size_t(components)]);
     jpeg_write_scanlines(&cinfo, &row, 1);
   }
   jpeg_finish_compress(&cinfo);
