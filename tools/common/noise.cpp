@@ -39,6 +39,23 @@ float Noise::Gradient(int ix, int iy, int iz, float fx, float fy, float fz) cons
 namespace {
 float Fade(float t) { return t * t * t * (t * (t * 6 - 15) + 10); }
 float Lerp(float a, float b, float t) { return a + (b - a) * t; }
+
+// The octave sum of the fractal forms: sample(x, y, z, octave) at doubling
+// frequency and `gain` falling amplitude, normalised by the amplitudes.
+template <typename Sample>
+float SumOctaves(float x, float y, float z, int octaves, float gain, Sample sample) {
+  float sum = 0, amplitude = 1, norm = 0;
+  for (int i = 0; i < octaves; ++i) {
+    sum += amplitude * sample(x, y, z, i);
+    norm += amplitude;
+    amplitude *= gain;
+    x *= 2.0f;
+    y *= 2.0f;
+    z *= 2.0f;
+  }
+  return sum / norm;
+}
+
 }  // namespace
 
 float Noise::At(float x, float y, float z) const { return Lattice(x, y, z, 256); }
@@ -63,42 +80,18 @@ float Noise::Lattice(float x, float y, float z, int period) const {
 }
 
 float Noise::Fbm(float x, float y, float z, int octaves, float gain) const {
-  float sum = 0, amplitude = 1, norm = 0;
-  for (int i = 0; i < octaves; ++i) {
-    sum += amplitude * At(x, y, z);
-    norm += amplitude;
-    amplitude *= gain;
-    x *= 2.0f;
-    y *= 2.0f;
-    z *= 2.0f;
-  }
-  return sum / norm;
+  return SumOctaves(x, y, z, octaves, gain, [this](float sx, float sy, float sz, int) { return At(sx, sy, sz); });
 }
 
 float Noise::FbmPeriodic(float x, float y, float z, int octaves, int period, float gain) const {
-  float sum = 0, amplitude = 1, norm = 0;
-  for (int i = 0; i < octaves; ++i) {
-    sum += amplitude * Lattice(x, y, z, period);
-    norm += amplitude;
-    amplitude *= gain;
-    x *= 2.0f;
-    y *= 2.0f;
-    z *= 2.0f;
-    period *= 2;
-  }
-  return sum / norm;
+  return SumOctaves(x, y, z, octaves, gain, [this, period](float sx, float sy, float sz, int octave) {
+    return Lattice(sx, sy, sz, period << octave);
+  });
 }
 
 float Noise::Ridged(float x, float y, float z, int octaves, float gain) const {
-  float sum = 0, amplitude = 1, norm = 0;
-  for (int i = 0; i < octaves; ++i) {
-    float n = 1.0f - std::fabs(At(x, y, z));
-    sum += amplitude * n * n;
-    norm += amplitude;
-    amplitude *= gain;
-    x *= 2.0f;
-    y *= 2.0f;
-    z *= 2.0f;
-  }
-  return sum / norm;
+  return SumOctaves(x, y, z, octaves, gain, [this](float sx, float sy, float sz, int) {
+    float n = 1.0f - std::fabs(At(sx, sy, sz));
+    return n * n;
+  });
 }
