@@ -10,9 +10,9 @@
 #include "assets/archive/archive_writer.h"
 #include "director/director_context.h"
 #include "director/keyframe_track.h"
-#include "director/random.h"
+#include "base/random.h"
 #include "director/scene_director.h"
-#include "settings/message_sink.h"
+#include "base/debug_log.h"
 #include "settings/settings.h"
 #include "support/fake_resources.h"
 
@@ -33,10 +33,6 @@ std::string TypicalScript() {
   return text + "ENDKEYS\nend\n";
 }
 
-struct Silent : MessageSink {
-  void ShowMessage(const char*, const char*) override {}
-};
-
 struct NoFog : FogControl {
   void SetExponential(float) override {}
   void SetLinear(float, float) override {}
@@ -49,9 +45,9 @@ struct Scene {
   WorldList worlds;
   ObjectList dynamicObjects;
   RandomGenerator random;
-  Silent messages;
+  DebugLog log;
   NoFog fog;
-  DirectorContext context{&settings, &worlds, &dynamicObjects, &random, &messages, &fog};
+  DirectorContext context{&settings, &worlds, &dynamicObjects, &random, &resources.resources(), &log, &fog};
   SceneDirector director;
 
   Scene() {
@@ -74,9 +70,9 @@ void BM_UpdateCamera(benchmark::State& state) {
   for (auto _ : state) {
     time += 0.016f;
     if (time >= KeySpacing * (KeyCount - 1)) time = 0;
-    scene.director.sceneClock = time;
+    scene.director.view.sceneClock = time;
     scene.director.UpdateCamera();
-    benchmark::DoNotOptimize(scene.director.look);
+    benchmark::DoNotOptimize(scene.director.view.look);
   }
 }
 BENCHMARK(BM_UpdateCamera);

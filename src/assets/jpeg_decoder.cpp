@@ -7,7 +7,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-#include "assets/resource_stream.h"
+
 
 namespace {
 
@@ -105,8 +105,8 @@ void WidenGreyRows(Decoder& d, size_t width) {
   }
 }
 
-// Runs libjpeg over the data into d.pixels; false on a fatal error.
-bool Run(Decoder& d, const uint8_t* data, size_t size) {
+// Runs libjpeg over the data into d.pixels.
+ImageStatus Run(Decoder& d, const uint8_t* data, size_t size) {
   jpeg_decompress_struct& info = d.info;
   info.err = jpeg_std_error(&d.errors.library);
   d.errors.library.error_exit = ErrorExit;
@@ -114,7 +114,7 @@ bool Run(Decoder& d, const uint8_t* data, size_t size) {
   d.errors.library.output_message = DiscardMessage;
   if (setjmp(d.errors.escape)) {
     jpeg_destroy_decompress(&info);
-    return false;
+    return ImageStatus::Damaged;
   }
   jpeg_create_decompress(&info);
   AttachSource(d, data, size);
@@ -122,7 +122,7 @@ bool Run(Decoder& d, const uint8_t* data, size_t size) {
   jpeg_calc_output_dimensions(&info);  // output size known before anything big is allocated
   if (!AcceptableOutput(info)) {
     jpeg_destroy_decompress(&info);
-    return false;
+    return ImageStatus::Unsupported;
   }
   jpeg_start_decompress(&info);
   size_t width = info.output_width, height = info.output_height;
@@ -137,23 +137,25 @@ bool Run(Decoder& d, const uint8_t* data, size_t size) {
   }
   if (info.out_color_components == 1) WidenGreyRows(d, width);
   jpeg_destroy_decompress(&info);
-  return true;
+  return ImageStatus::Ok;
 }
 
 }  // namespace
 
-bool DecodeJpeg(const uint8_t* data, size_t size, DecodedImage& image) {
+ImageStatus DecodeJpeg(const uint8_t* data, size_t size, DecodedImage& image) {
   const std::unique_ptr<Decoder> decoder = std::make_unique<Decoder>();
-  if (!Run(*decoder, data, size)) return false;
+  ImageStatus status = Run(*decoder, data, size);
+  if (status != ImageStatus::Ok) return status;
   image.width = decoder->width;
   image.height = decoder->height;
   image.rowStride = image.width * 3;
   image.pixels = std::move(decoder->pixels);
-  return true;
+  return ImageStatus::Ok;
 }
 
-bool LoadJpeg(const char* path, DecodedImage& image, bool fromResource, int resourceId) {
+ImageStatus LoadJpeg(const Resources& resources, const char* path, DecodedImage& image, bool fromResource,
+                     int resourceId) {
   ResourceStream stream;
-  bool open = fromResource ? stream.OpenResource(resourceId) : stream.OpenArchiveMember(path);
-  return open && DecodeJpeg(stream.data(), stream.size(), image);
+  if (!resources.Open(path, fromResource, resourceId, stream)) return ImageStatus::Missing;
+  return DecodeJpeg(stream.data(), stream.size(), image);
 }

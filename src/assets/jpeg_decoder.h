@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "assets/image_status.h"
+#include "assets/resources.h"
+
 struct DecodedImage {
   int32_t rowStride = 0;  // bytes per row: width * 3
   int32_t width = 0;
@@ -19,10 +22,11 @@ inline constexpr uint64_t MaxJpegPixels = uint64_t(64) << 20;
 
 // Decodes size bytes at data. Data that ends early decodes as far as it goes
 // (the rest is what the decoder makes of missing data). False when the data
-// has no decodable picture or a fatal error stops the decoder; then image is
-// untouched.
-bool DecodeJpeg(const uint8_t* data, size_t size, DecodedImage& image);
+// has no decodable picture or a fatal error stops the decoder (Damaged), or
+// the picture is CMYK or too large (Unsupported); then image is untouched.
+ImageStatus DecodeJpeg(const uint8_t* data, size_t size, DecodedImage& image);
 
 // Decodes "CustomData" resource resourceId when fromResource is set, else the
-// archive member path. False when the source does not open or does not decode.
-bool LoadJpeg(const char* path, DecodedImage& image, bool fromResource, int resourceId);
+// archive member path. Missing when the source does not open.
+ImageStatus LoadJpeg(const Resources& resources, const char* path, DecodedImage& image, bool fromResource,
+                     int resourceId);

@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "assets/byte_reader.h"
+#include "base/byte_reader.h"
 
 namespace {
 

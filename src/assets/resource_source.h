@@ -19,8 +19,3 @@ class ResourceSource {
   // The resource of this type and number, or found == false.
   virtual ResourceBytes Find(const char* type, int id) const = 0;
 };
-
-// The process-wide source that ResourceStream and the language table read.
-// The host installs the platform's source at start; null uninstalls.
-void InstallResourceSource(const ResourceSource* source);
-ResourceBytes FindInstalledResource(const char* type, int id);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "assets/byte_reader.h"
-#include "assets/resource_stream.h"
+#include "base/byte_reader.h"
+
 
 namespace {
 
@@ -113,38 +113,36 @@ bool ReadColorMap(ByteReader& in, const TgaHeader& h, Kind kind, std::vector<uin
 
 }  // namespace
 
-bool DecodeTga(const uint8_t* data, size_t size, TgaImage& image, MessageSink* messages) {
+ImageStatus DecodeTga(const uint8_t* data, size_t size, TgaImage& image) {
   ByteReader in(data, size);
   TgaHeader h;
-  if (!ReadHeader(in, h) || !in.Skip(h.idLength)) return false;
+  if (!ReadHeader(in, h) || !in.Skip(h.idLength)) return ImageStatus::Damaged;
   Kind kind = KindOf(h.imageType);
   std::vector<uint8_t> colorMap;
-  if (kind == Kind::Unsupported || !ReadColorMap(in, h, kind, colorMap)) return false;
-  if (h.pixelDepth != 8 && h.pixelDepth != 16 && h.pixelDepth != 24 && h.pixelDepth != 32) {
-    if (messages) messages->ShowMessage("Unsupported image depth.", "TGA");
-    return false;
-  }
+  if (kind == Kind::Unsupported || !ReadColorMap(in, h, kind, colorMap)) return ImageStatus::Unsupported;
+  if (h.pixelDepth != 8 && h.pixelDepth != 16 && h.pixelDepth != 24 && h.pixelDepth != 32)
+    return ImageStatus::UnsupportedDepth;
   PixelFormat format = FormatOf(kind, h.pixelDepth);
   uint64_t pixels = uint64_t(h.width) * h.height;
   bool runLength = h.imageType >= 9;
-  if (format.fileBytes == 0 || pixels == 0 || pixels > MaxTgaPixels ||
-      MinimumDataSize(runLength, pixels, format.fileBytes) > in.remaining())
-    return false;
+  if (format.fileBytes == 0 || pixels == 0 || pixels > MaxTgaPixels) return ImageStatus::Unsupported;
+  if (MinimumDataSize(runLength, pixels, format.fileBytes) > in.remaining()) return ImageStatus::Damaged;
   std::vector<uint8_t> out(size_t(pixels) * size_t(format.outputBytes));
   Converter converter{format, kind, colorMap};
   bool ok = runLength ? DecodeRunLength(in, converter, size_t(pixels), out.data())
                       : DecodeRaw(in, converter, size_t(pixels), out.data());
-  if (!ok) return false;
+  if (!ok) return ImageStatus::Damaged;
   h.pixelDepth = uint8_t(format.outputBytes * 8);
   image.header = h;
   image.pixels = std::move(out);
-  return true;
+  return ImageStatus::Ok;
 }
 
-bool LoadTga(const char* path, TgaImage& image, bool fromResource, int resourceId, MessageSink* messages) {
+ImageStatus LoadTga(const Resources& resources, const char* path, TgaImage& image, bool fromResource,
+                    int resourceId) {
   ResourceStream stream;
-  bool open = fromResource ? stream.OpenResource(resourceId) : stream.OpenArchiveMember(path);
-  return open && DecodeTga(stream.data(), stream.size(), image, messages);
+  if (!resources.Open(path, fromResource, resourceId, stream)) return ImageStatus::Missing;
+  return DecodeTga(stream.data(), stream.size(), image);
 }
 
 std::vector<uint8_t> TgaToRgba(const TgaImage& image) {

@@ -10,7 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "settings/message_sink.h"
+#include "assets/image_status.h"
+#include "assets/resources.h"
 
 struct TgaHeader {
   uint8_t idLength = 0;
@@ -34,16 +35,17 @@ struct TgaImage {
 // Pictures above this many pixels are refused before anything is allocated.
 inline constexpr uint64_t MaxTgaPixels = uint64_t(64) << 20;
 
-// False for an unsupported type, colour map or depth, an empty picture, and
-// data that ends before the picture does; an unsupported depth also shows
-// the box "Unsupported image depth." (caption "TGA") through messages, which
-// may be null. Colour-map indices beyond the map give black pixels;
+// Unsupported for an unsupported type or colour map, an empty or too large
+// picture; UnsupportedDepth for a depth other than 8, 16, 24 or 32 (the host
+// shows "Unsupported image depth."); Damaged for data that ends before the
+// picture does. Colour-map indices beyond the map give black pixels;
 // run-length packets that run past the picture are cut.
-bool DecodeTga(const uint8_t* data, size_t size, TgaImage& image, MessageSink* messages);
+ImageStatus DecodeTga(const uint8_t* data, size_t size, TgaImage& image);
 
 // Decodes "CustomData" resource resourceId when fromResource is set, else the
-// archive member path. False when the source does not open or does not decode.
-bool LoadTga(const char* path, TgaImage& image, bool fromResource, int resourceId, MessageSink* messages);
+// archive member path. Missing when the source does not open.
+ImageStatus LoadTga(const Resources& resources, const char* path, TgaImage& image, bool fromResource,
+                    int resourceId);
 
 // The decoded pixels as red, green, blue, alpha, 4 bytes each, rows as
 // decoded; grey and 24-bit pixels get alpha 255.

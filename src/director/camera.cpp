@@ -28,43 +28,43 @@ bool DirectionBetween(Vec3 from, Vec3 to, Vec3& direction) {
 
 void SceneDirector::SetViewFromOrientation() {
   Matrix4 m = QuatToMatrix(orientation);
-  look = {m.m[0], m.m[4], m.m[8]};
+  view.look = {m.m[0], m.m[4], m.m[8]};
   up = {m.m[2], m.m[6], m.m[10]};
 }
 
 void SceneDirector::UpdateCamera() {
-  eye = position;
+  view.eye = view.position;
   if (track.size() < 2) {
     // No curve to fly: take the one key's pose and move on to the successor
     // at once, so that a broken script never stops the flight.
     if (track.size() == 1) {
-      position = eye = track[0].position;
+      view.position = view.eye = track[0].position;
       orientation = track[0].orientation;
       SetViewFromOrientation();
     }
     if (!holding) {
-      sceneTime = sceneClock = 0;
+      sceneTime = view.sceneClock = 0;
       finished = true;
     }
     return;
   }
-  sceneTime = sceneClock;
+  sceneTime = view.sceneClock;
   size_t i = FindSegment(track, sceneTime);
   if (i == NoSegment) {
     i = 0;
-    sceneTime = sceneClock = 0;
+    sceneTime = view.sceneClock = 0;
     finished = true;
   }
   const Keyframe& k0 = track[i];
   const Keyframe& k1 = track[i + 1];
   if (k0.freeze) {
-    position = k0.position;
+    view.position = k0.position;
     return;
   }
   // The wrap falls back on the first pair even when its keys share a time.
   double span = double(k1.time) - k0.time;
   float s = span > 0 ? float((sceneTime - k0.time) / span) : 0.0f;
-  position = eye = Hermite(k0.position, k1.position, k0.gradient, k1.gradient, s);
+  view.position = view.eye = Hermite(k0.position, k1.position, k0.gradient, k1.gradient, s);
   orientation = QuatBezier(k0.orientation, k0.outControl, k1.inControl, k1.orientation, s);
   SetViewFromOrientation();
 }
@@ -73,12 +73,12 @@ void SceneDirector::UpdateCamera() {
 // the camera then keeps the track's view for that frame.
 void SceneDirector::ApplyCameraTargets() {
   Vec3 direction;
-  if (orientTarget && DirectionBetween(position, orientTarget->position, direction))
-    look = direction;
+  if (orientTarget && DirectionBetween(view.position, orientTarget->position, direction))
+    view.look = direction;
   if (crossFrom && crossTo &&
       DirectionBetween(crossFrom->position, crossTo->position, direction)) {
-    position = Sub(crossFrom->position, Scale(direction, crossDistance));
-    look = direction;
+    view.position = Sub(crossFrom->position, Scale(direction, crossDistance));
+    view.look = direction;
   }
-  eye = position;
+  view.eye = view.position;
 }

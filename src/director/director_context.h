@@ -1,30 +1,23 @@
 // What the scene director uses of the running flight besides its own state:
 // the settings, the registries, the dynamic objects, the random generator,
-// the way to show a message box and the fog output. The application object
-// owns all of them and fills every field before the first scene is loaded.
+// where scripts come from, the start-up log and the fog output. The
+// application owns all of them and fills every field before the first
+// scene is loaded.
 #pragma once
 #include "director/registries.h"
+#include "render/fog_control.h"
 
-class MessageSink;
+class DebugLog;
 class RandomGenerator;
+class Resources;
 struct Settings;
-
-// Where the fog lines of a scene script go as they are read: the OpenGL
-// fog state in the flight. Parameters a script does not set keep their
-// previous values.
-class FogControl {
- public:
-  virtual ~FogControl() = default;
-  virtual void SetExponential(float density) = 0;
-  virtual void SetLinear(float start, float end) = 0;
-  virtual void SetColour(Vec3 colour) = 0;  // alpha 1
-};
 
 struct DirectorContext {
   const Settings* settings = nullptr;  // Galaxy, TimeScale
   const WorldList* worlds = nullptr;
   ObjectList* dynamicObjects = nullptr;
   RandomGenerator* random = nullptr;
-  MessageSink* messages = nullptr;  // "Scene: ... not open"
+  const Resources* resources = nullptr;
+  DebugLog* log = nullptr;
   FogControl* fog = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "director/keyframe_track.h"
 
-#include "director/script_reader.h"
+#include "base/script_reader.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // position tangents and the orientation control points are computed so that
 // both curves pass smoothly through every key.
 #pragma once
-#include "director/keyframes.h"
+#include "base/keyframes.h"
 
 class ScriptReader;
 

@@ -2,18 +2,19 @@
 
 #include <cstring>
 
-#include "director/script_reader.h"
-#include "host/debug_log.h"
+#include "assets/resources.h"
+#include "base/debug_log.h"
+#include "base/script_reader.h"
 
 namespace {
 
 const ObjectList kNoObjects;
 
 // Opens path for one of the two lists; logs when it cannot.
-bool OpenList(ScriptReader& reader, const char* path) {
-  if (reader.Open(path)) return true;
-  Log().Write("Open <").Write(path).Write("> ...failed!");
-  Log().EndStep();
+bool OpenList(ScriptReader& reader, const char* path, const Resources& resources, DebugLog& log) {
+  if (resources.OpenScript(path, reader)) return true;
+  log.Write("Open <").Write(path).Write("> ...failed!");
+  log.EndStep();
   return false;
 }
 
@@ -29,21 +30,22 @@ void ReadEnvironment(ScriptReader& reader, Environment& environment,
   }
 }
 
-void ResolveEnvironment(World& world, const char* envName, const EnvironmentList& environments) {
+void ResolveEnvironment(World& world, const char* envName, const EnvironmentList& environments,
+                        DebugLog& log) {
   world.env = FindEnvironment(environments, envName);
   if (world.env) return;
-  Log().Write("World <").Write(world.name).Write(">: unknown environment <").Write(envName);
-  Log().Write(">");
-  Log().EndStep();
+  log.Write("World <").Write(world.name).Write(">: unknown environment <").Write(envName);
+  log.Write(">");
+  log.EndStep();
 }
 
 void ReadWorld(ScriptReader& reader, World& world, const EnvironmentList& environments,
-               const ObjectFileLoader& loadObjects) {
+               const ObjectFileLoader& loadObjects, DebugLog& log) {
   char word[100];
   reader.Scan("world %s", world.name);
   while (reader.NextInBlock("end")) {
     if (reader.StartsWith("env") && reader.Scan("env %s", word) == 1)
-      ResolveEnvironment(world, word, environments);
+      ResolveEnvironment(world, word, environments, log);
     if (reader.StartsWith("objects") && reader.Scan("objects %s", word) == 1)
       loadObjects(world.objects, word);
     if (reader.StartsWith("scenedir")) reader.Scan("scenedir %s", world.sceneDir);
@@ -55,10 +57,10 @@ void ReadWorld(ScriptReader& reader, World& world, const EnvironmentList& enviro
 const ObjectList& World::firstPass() const { return env ? env->firstPass : kNoObjects; }
 const ObjectList& World::postPass() const { return env ? env->postPass : kNoObjects; }
 
-bool LoadEnvironments(EnvironmentList& environments, const char* path,
-                      const ObjectFileLoader& loadObjects) {
+bool LoadEnvironments(EnvironmentList& environments, const char* path, const Resources& resources,
+                      DebugLog& log, const ObjectFileLoader& loadObjects) {
   ScriptReader reader;
-  if (!OpenList(reader, path)) return false;
+  if (!OpenList(reader, path, resources, log)) return false;
   while (reader.SkipTo("env", "ENV_END")) {
     auto environment = std::make_unique<Environment>();
     ReadEnvironment(reader, *environment, loadObjects);
@@ -69,12 +71,12 @@ bool LoadEnvironments(EnvironmentList& environments, const char* path,
 }
 
 bool LoadWorlds(WorldList& worlds, const char* path, const EnvironmentList& environments,
-                const ObjectFileLoader& loadObjects) {
+                const Resources& resources, DebugLog& log, const ObjectFileLoader& loadObjects) {
   ScriptReader reader;
-  if (!OpenList(reader, path)) return false;
+  if (!OpenList(reader, path, resources, log)) return false;
   while (reader.SkipTo("world", "WORLD_END")) {
     auto world = std::make_unique<World>();
-    ReadWorld(reader, *world, environments, loadObjects);
+    ReadWorld(reader, *world, environments, loadObjects, log);
     worlds.push_back(std::move(world));
   }
   reader.Close();

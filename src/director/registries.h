@@ -10,6 +10,9 @@
 
 #include "objects/scene_object.h"
 
+class DebugLog;
+class Resources;
+
 struct Environment {
   virtual ~Environment() = default;
   char name[20] = {};  // at most 19 characters
@@ -39,14 +42,14 @@ using ObjectFileLoader = std::function<void(ObjectList& list, const char* path)>
 
 // Appends the environments of the archive member at path. False, with a log
 // line, when the member cannot be opened.
-bool LoadEnvironments(EnvironmentList& environments, const char* path,
-                      const ObjectFileLoader& loadObjects);
+bool LoadEnvironments(EnvironmentList& environments, const char* path, const Resources& resources,
+                      DebugLog& log, const ObjectFileLoader& loadObjects);
 // Appends the worlds of the archive member at path, resolving their "env"
 // names against environments (which must be complete and outlive the
 // worlds). An unknown environment name is logged and leaves the world
 // without one.
 bool LoadWorlds(WorldList& worlds, const char* path, const EnvironmentList& environments,
-                const ObjectFileLoader& loadObjects);
+                const Resources& resources, DebugLog& log, const ObjectFileLoader& loadObjects);
 
 // The first entry whose name equals name exactly, or null.
 const Environment* FindEnvironment(const EnvironmentList& environments, const char* name);

@@ -4,49 +4,47 @@
 //
 // The host drives it in this order: StartFlight once the registries and the
 // dynamic objects are loaded; then every frame AdvanceFrame, the objects'
-// updates, ApplyCameraTargets, and ApplyView while drawing.
+// updates and ApplyCameraTargets; the frame is drawn from the view.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "director/keyframes.h"
-#include "director/math.h"
+#include "base/keyframes.h"
+#include "base/math.h"
 #include "objects/scene_object.h"
+#include "render/camera_view.h"
+#include "render/fades.h"
 
+class DebugLog;
 class ScriptReader;
 struct Settings;
 struct DirectorContext;
 struct World;
 
-// A fade window in seconds of scene time; (-1, -1) is unset.
-struct FadeWindow {
-  float start = -1;
-  float end = -1;
-};
-
-// The four windows, in the order the overlay draws them.
-enum FadeKind { FadeOutToBlack, FadeInFromBlack, FadeOutToWhite, FadeInFromWhite, FadeKindCount };
+// What a scene load tells the host: a script that could not be opened is
+// told once per path (unopenedScript holds it); the host says so.
+enum class SceneStatus { Ok, ScriptNotOpened };
 
 class SceneDirector {
  public:
   // The start of the flight: draws the start scene, the start world and the
   // successor counter, loads the scene and, with Galaxy off, marks it
   // finished so that the first frame moves on to its successor.
-  void StartFlight(const DirectorContext& context);
+  SceneStatus StartFlight(const DirectorContext& context);
   // Starts instead with one given script of one world (for looking at a
   // single scene).
-  void StartAt(const DirectorContext& context, World& world, const char* file);
+  SceneStatus StartAt(const DirectorContext& context, World& world, const char* file);
   // Advances the scene clock by dt real seconds at the flight's speed,
   // evaluates the camera and, when the track has run out, loads the next
   // scene and evaluates the camera again.
-  void AdvanceFrame(double dt, const DirectorContext& context);
+  SceneStatus AdvanceFrame(double dt, const DirectorContext& context);
 
   // Loads sceneDir + sceneFile and applies it, replacing everything the
   // previous scene set. A script that cannot be opened is reported once;
   // the flight carries on with the current world's "scene0.txt", else with
   // the last script that opened, else holds still.
-  void LoadScene(const DirectorContext& context);
+  SceneStatus LoadScene(const DirectorContext& context);
   void ClearTargets();
   // The file index "next" appends for the integer part n of the random
   // value: 0..n, chosen by successorCounter.
@@ -59,14 +57,10 @@ class SceneDirector {
   // Applies "orient" and "crosslook" to the camera, from the targets'
   // positions of this frame; then the eye is the camera position.
   void ApplyCameraTargets();
-  // The view transform of the frame: a look-at from eye towards eye + look.
-  // Needs the GL context current.
-  void ApplyView() const;
 
-  // Camera: it looks along its own +x axis with its own +z axis up.
-  Vec3 position{0, 0, 0};
-  Vec3 eye{0, 0, 0};
-  Vec3 look{0, 0, -1};
+  // Camera: it looks along its own +x axis with its own +z axis up. The
+  // view also carries the scene clock and the scene's fog switch.
+  CameraView view;
   Vec3 up{0, 1, 0};
   Quat orientation{0, 0, 0, 1};
   double sceneTime = 0;  // scene time of this frame's evaluation
@@ -84,10 +78,8 @@ class SceneDirector {
 
   // Scene-wide values.
   FadeWindow fades[FadeKindCount];
-  bool sceneFog = false;
   bool dustVisible = true;  // the dust field is drawn this scene
   int32_t successorCounter = 0;
-  float sceneClock = 0;  // seconds of scene time, reset when a track ends
   World* currentWorld = nullptr;
   float speedFactor = 1;  // scene seconds per real second, fixed at the start
   // No playable scene can be loaded (nothing opens, or the flight is caught
@@ -98,6 +90,7 @@ class SceneDirector {
   // been read (for logs and tools).
   char loadedScene[232] = {};
   uint32_t sceneLoads = 0;
+  std::string unopenedScript;  // the last script reported as not opened
 
  private:
   // A script that opened, to return to when a successor is missing.
@@ -115,10 +108,10 @@ class SceneDirector {
 
   void StartClock(const Settings& settings);
   void ResetScene();
-  bool OpenScript(ScriptReader& reader, const DirectorContext& context);
-  bool OpenFallback(ScriptReader& reader);
-  bool OpenCurrent(ScriptReader& reader);
-  void NoteTrackOutcome(const char* path, int32_t counterAtLoad);
+  bool OpenScript(ScriptReader& reader, const DirectorContext& context, SceneStatus& status);
+  bool OpenFallback(ScriptReader& reader, const DirectorContext& context);
+  bool OpenCurrent(ScriptReader& reader, const DirectorContext& context);
+  void NoteTrackOutcome(const char* path, int32_t counterAtLoad, DebugLog& log);
   void SetViewFromOrientation();
 
   OpenedScript lastOpened_;

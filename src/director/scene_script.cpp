@@ -6,9 +6,9 @@
 #include "director/director_context.h"
 #include "director/keyframe_track.h"
 #include "director/scene_director.h"
-#include "director/script_reader.h"
-#include "host/debug_log.h"
-#include "settings/message_sink.h"
+#include "assets/resources.h"
+#include "base/debug_log.h"
+#include "base/script_reader.h"
 #include "settings/settings.h"
 
 namespace {
@@ -27,9 +27,9 @@ struct SceneLoad {
 
 using Word = char[16];  // a world or object name in a scene line
 
-void LogUnknown(const char* kind, const char* name) {
-  Log().Write("Scene: unknown ").Write(kind).Write(" <").Write(name).Write(">");
-  Log().EndStep();
+void LogUnknown(const SceneLoad& load, const char* kind, const char* name) {
+  load.context.log->Write(load.reader.Where()).Write("unknown ").Write(kind).Write(" <").Write(name).Write(">");
+  load.context.log->EndStep();
 }
 
 void ComposePath(const SceneDirector& director, char (&path)[PathCapacity]) {
@@ -63,7 +63,7 @@ void ChangeWorld(SceneLoad& load, const char* pattern) {
   Word word;
   if (load.reader.Scan(pattern, word) != 1) return;
   World* world = FindWorld(*load.context.worlds, word);
-  if (!world) return LogUnknown("world", word);
+  if (!world) return LogUnknown(load, "world", word);
   load.director.pendingWorld = world;
   CopyText(load.director.sceneDir, world->sceneDir);
 }
@@ -88,8 +88,8 @@ void CrossLook(SceneLoad& load) {
   if (load.reader.Scan("crosslook %s %s %f", from, to, distance) < 2) return;
   SceneObject* fromObject = FindDynamicObject(*load.context.dynamicObjects, from);
   SceneObject* toObject = FindDynamicObject(*load.context.dynamicObjects, to);
-  if (!fromObject) return LogUnknown("object", from);
-  if (!toObject) return LogUnknown("object", to);
+  if (!fromObject) return LogUnknown(load, "object", from);
+  if (!toObject) return LogUnknown(load, "object", to);
   load.director.crossFrom = fromObject;
   load.director.crossTo = toObject;
   load.director.crossDistance = distance;
@@ -99,7 +99,7 @@ void Orient(SceneLoad& load) {
   Word word;
   if (load.reader.Scan("orient %s", word) != 1) return;
   SceneObject* target = FindDynamicObject(*load.context.dynamicObjects, word);
-  if (!target) return LogUnknown("object", word);
+  if (!target) return LogUnknown(load, "object", word);
   load.director.orientTarget = target;
 }
 
@@ -115,7 +115,7 @@ void SetObjectTrack(SceneLoad& load) {
   if (object) {
     object->active = true;
   } else {
-    LogUnknown("object", word);
+    LogUnknown(load, "object", word);
   }
   ParseKeyframes(track, load.reader);
   PrepareTrack(track);
@@ -127,19 +127,19 @@ void SetFade(SceneLoad& load, const char* pattern, FadeKind kind) {
 }
 
 void ExpFog(SceneLoad& load) {
-  load.director.sceneFog = true;
+  load.director.view.sceneFog = true;
   float density;
   if (load.reader.Scan("expfog %f", density) == 1) load.context.fog->SetExponential(density);
 }
 
 void LineFog(SceneLoad& load) {
-  load.director.sceneFog = true;
+  load.director.view.sceneFog = true;
   float start, end;
   if (load.reader.Scan("linefog %f %f", start, end) == 2) load.context.fog->SetLinear(start, end);
 }
 
 void FogColour(SceneLoad& load) {
-  load.director.sceneFog = true;
+  load.director.view.sceneFog = true;
   Vec3 c;
   if (load.reader.Scan("fogcolor V(%f %f %f)", c.x, c.y, c.z) == 3) load.context.fog->SetColour(c);
 }
@@ -190,14 +190,15 @@ void DeactivateDynamicObjects(ObjectList& objects) {
 
 }  // namespace
 
-void SceneDirector::LoadScene(const DirectorContext& context) {
+SceneStatus SceneDirector::LoadScene(const DirectorContext& context) {
   ResetScene();
   ScriptReader reader;
-  bool opened = OpenScript(reader, context);
+  SceneStatus status = SceneStatus::Ok;
+  bool opened = OpenScript(reader, context, status);
   DeactivateDynamicObjects(*context.dynamicObjects);
   if (!opened) {
     holding = true;
-    return;
+    return status;
   }
   char path[PathCapacity];
   ComposePath(*this, path);
@@ -207,14 +208,15 @@ void SceneDirector::LoadScene(const DirectorContext& context) {
   SceneLoad load{*this, reader, context};
   ReadScene(load);
   reader.Close();
-  NoteTrackOutcome(path, counterAtLoad);
+  NoteTrackOutcome(path, counterAtLoad, *context.log);
+  return status;
 }
 
 void SceneDirector::ResetScene() {
   ClearTrack(track);
   ClearTargets();
   finished = false;
-  sceneFog = false;
+  view.sceneFog = false;
   dustVisible = true;
   for (FadeWindow& fade : fades) fade = FadeWindow{};
   if (pendingWorld) {
@@ -223,52 +225,51 @@ void SceneDirector::ResetScene() {
   }
 }
 
-bool SceneDirector::OpenCurrent(ScriptReader& reader) {
+bool SceneDirector::OpenCurrent(ScriptReader& reader, const DirectorContext& context) {
   char path[PathCapacity];
   ComposePath(*this, path);
-  if (!reader.Open(path)) return false;
+  if (!context.resources->OpenScript(path, reader)) return false;
   lastOpened_.world = currentWorld;
   CopyText(lastOpened_.sceneDir, sceneDir);
   CopyText(lastOpened_.sceneFile, sceneFile);
   return true;
 }
 
-bool SceneDirector::OpenScript(ScriptReader& reader, const DirectorContext& context) {
-  if (OpenCurrent(reader)) return true;
+bool SceneDirector::OpenScript(ScriptReader& reader, const DirectorContext& context, SceneStatus& status) {
+  if (OpenCurrent(reader, context)) return true;
   char path[PathCapacity];
   ComposePath(*this, path);
-  Log().Write("Scene <").Write(path).Write("> ...failed!");
-  Log().EndStep();
+  context.log->Write("Scene <").Write(path).Write("> ...failed!");
+  context.log->EndStep();
   if (std::find(reportedMissing_.begin(), reportedMissing_.end(), path) == reportedMissing_.end()) {
     reportedMissing_.push_back(path);
-    char text[PathCapacity + 32];
-    std::snprintf(text, sizeof text, "Scene: %s not open", path);
-    context.messages->ShowError(text, "ARCHIVE Error");
+    unopenedScript = path;
+    status = SceneStatus::ScriptNotOpened;
   }
-  return OpenFallback(reader);
+  return OpenFallback(reader, context);
 }
 
 // The current world's start scene, else the last script that opened (in the
 // world it was played in).
-bool SceneDirector::OpenFallback(ScriptReader& reader) {
+bool SceneDirector::OpenFallback(ScriptReader& reader, const DirectorContext& context) {
   if (currentWorld && (std::strcmp(sceneDir, currentWorld->sceneDir) != 0 ||
                        std::strcmp(sceneFile, "scene0.txt") != 0)) {
     CopyText(sceneDir, currentWorld->sceneDir);
     CopyText(sceneFile, "scene0.txt");
-    if (OpenCurrent(reader)) return true;
+    if (OpenCurrent(reader, context)) return true;
   }
   if (!lastOpened_.sceneFile[0]) return false;
   const OpenedScript last = lastOpened_;
   currentWorld = last.world;
   CopyText(sceneDir, last.sceneDir);
   CopyText(sceneFile, last.sceneFile);
-  return OpenCurrent(reader);
+  return OpenCurrent(reader, context);
 }
 
 // A scene whose track cannot be flown finishes at once; coming back to the
 // same script in the same state means the scripts form a loop with no
 // playable scene, so the flight holds still instead of reloading them.
-void SceneDirector::NoteTrackOutcome(const char* path, int32_t counterAtLoad) {
+void SceneDirector::NoteTrackOutcome(const char* path, int32_t counterAtLoad, DebugLog& log) {
   if (track.size() >= 2) {
     unplayableLoads_.clear();
     return;
@@ -276,8 +277,8 @@ void SceneDirector::NoteTrackOutcome(const char* path, int32_t counterAtLoad) {
   for (const UnplayableLoad& load : unplayableLoads_) {
     if (load.path == path && load.counter == counterAtLoad && load.world == currentWorld) {
       holding = true;
-      Log().Write("Scene <").Write(path).Write(">: no playable scene follows, holding still");
-      Log().EndStep();
+      log.Write("Scene <").Write(path).Write(">: no playable scene follows, holding still");
+      log.EndStep();
       return;
     }
   }

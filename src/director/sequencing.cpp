@@ -1,10 +1,10 @@
 // The sequence of scenes: the start of the flight and the steps of a frame.
 #include <cstdio>
 
+#include "base/debug_log.h"
+#include "base/random.h"
 #include "director/director_context.h"
-#include "director/random.h"
 #include "director/scene_director.h"
-#include "host/debug_log.h"
 #include "settings/settings.h"
 
 namespace {
@@ -16,10 +16,10 @@ const char* const kStartWorlds[] = {"blue_galaxy", "green_galaxy", "red_galaxy"}
 void SceneDirector::StartClock(const Settings& settings) {
   dustVisible = true;
   speedFactor = float(settings.TimeScale) * 0.5f + 1.0f;
-  sceneClock = 0;
+  view.sceneClock = 0;
 }
 
-void SceneDirector::StartFlight(const DirectorContext& context) {
+SceneStatus SceneDirector::StartFlight(const DirectorContext& context) {
   const Settings& settings = *context.settings;
   RandomGenerator& random = *context.random;
   StartClock(settings);
@@ -30,25 +30,27 @@ void SceneDirector::StartFlight(const DirectorContext& context) {
   if (currentWorld) {
     std::snprintf(sceneDir, sizeof sceneDir, "%s", currentWorld->sceneDir);
   } else {
-    Log().Write("Start world <").Write(startWorld).Write("> ...failed!");
-    Log().EndStep();
+    context.log->Write("Start world <").Write(startWorld).Write("> ...failed!");
+    context.log->EndStep();
   }
-  LoadScene(context);
+  SceneStatus status = LoadScene(context);
   if (!settings.Galaxy && !holding) finished = true;
+  return status;
 }
 
-void SceneDirector::StartAt(const DirectorContext& context, World& world, const char* file) {
+SceneStatus SceneDirector::StartAt(const DirectorContext& context, World& world, const char* file) {
   StartClock(*context.settings);
   currentWorld = &world;
   std::snprintf(sceneDir, sizeof sceneDir, "%s", world.sceneDir);
   std::snprintf(sceneFile, sizeof sceneFile, "%s", file);
-  LoadScene(context);
+  return LoadScene(context);
 }
 
-void SceneDirector::AdvanceFrame(double dt, const DirectorContext& context) {
-  sceneClock = float(sceneClock + speedFactor * dt);
+SceneStatus SceneDirector::AdvanceFrame(double dt, const DirectorContext& context) {
+  view.sceneClock = float(view.sceneClock + speedFactor * dt);
   UpdateCamera();
-  if (!finished) return;
-  LoadScene(context);
+  if (!finished) return SceneStatus::Ok;
+  SceneStatus status = LoadScene(context);
   UpdateCamera();
+  return status;
 }

@@ -1,16 +1,18 @@
 #include "host/flight.h"
 
-#include "host/screensaver_app.h"
-
-Flight::Flight(ScreensaverApp& app) : music(app.platform) {
-  objectContext.settings = &app.settings;
-  objectContext.aspect = &app.aspect;
+Flight::Flight(Platform& platform, const Settings& settings, const ViewAspect& aspect,
+               const Resources& resources, DebugLog& log)
+    : render{resources, log, gl}, music(platform, resources, log) {
+  objectContext.settings = &settings;
+  objectContext.aspect = &aspect;
   objectContext.random = &random;
-  objectContext.director = &director;
-  directorContext.settings = &app.settings;
+  objectContext.camera = &director.view;
+  objectContext.render = &render;
+  directorContext.settings = &settings;
   directorContext.worlds = &worlds;
   directorContext.dynamicObjects = &dynamicObjects;
   directorContext.random = &random;
-  directorContext.messages = &app.messages;
+  directorContext.resources = &resources;
+  directorContext.log = &log;
   directorContext.fog = &fog;
 }

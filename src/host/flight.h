@@ -1,29 +1,37 @@
 // Flight: the state of one full-screen run, from the first window to the
 // shut-down: the director and its camera, the worlds with every object, the
-// dust, the HUD, the music, the input and the timers. The application
-// object owns it while RunSaver runs.
+// dust, the HUD, the GL entry points, the music, the input and the timers.
+// It is built from what it uses of the application, which owns it while
+// RunSaver runs and outlives it.
 #pragma once
 #include <memory>
 
+#include "assets/resources.h"
+#include "base/debug_log.h"
+#include "base/random.h"
 #include "director/director_context.h"
-#include "director/random.h"
 #include "director/registries.h"
 #include "director/scene_director.h"
-#include "director/scene_gl.h"
 #include "host/input_state.h"
 #include "host/music_player.h"
 #include "host/stopwatch.h"
 #include "objects/object_context.h"
 #include "objects/object_file.h"
 #include "objects/particle_system.h"
+#include "platform/platform.h"
+#include "render/fog_control.h"
+#include "render/gl_extensions.h"
 #include "render/gl_setup.h"
 #include "render/hud.h"
-
-class ScreensaverApp;
+#include "render/render_resources.h"
+#include "settings/settings.h"
 
 struct Flight {
-  explicit Flight(ScreensaverApp& app);
+  Flight(Platform& platform, const Settings& settings, const ViewAspect& aspect, const Resources& resources,
+         DebugLog& log);
 
+  GlExtensions gl;
+  RenderResources render;
   RandomGenerator random;
   SceneDirector director;
   ObjectContext objectContext;

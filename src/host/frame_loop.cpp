@@ -1,5 +1,7 @@
 #include "host/frame_loop.h"
 
+#include <string>
+
 #include "host/flight.h"
 #include "host/screensaver_app.h"
 #include "render/gl.h"
@@ -21,8 +23,8 @@ void UpdateAll(const ObjectRefs& refs, double delta) {
   for (SceneObject* object : refs) object->Update(delta);
 }
 
-void RenderAll(const ObjectRefs& refs, const SceneDirector& director) {
-  for (SceneObject* object : refs) object->Render(director);
+void RenderAll(const ObjectRefs& refs, const CameraView& camera) {
+  for (SceneObject* object : refs) object->Render(camera);
 }
 
 void UpdateObjects(Flight& flight, double delta) {
@@ -55,7 +57,7 @@ void RunFrame(ScreensaverApp& app, bool& running) {
   if (flight.input.ExitRequested(app.settings.MouseExit)) running = false;
   double delta = flight.frameTimer.Stop(platform, flight.reciprocalFrequency);
   flight.frameTimer.Start(platform);
-  flight.director.AdvanceFrame(delta, flight.directorContext);
+  ReportScene(app, flight.director.AdvanceFrame(delta, flight.directorContext));
   flight.dust->SetFrameTime(delta);
   UpdateObjects(flight, delta);
   flight.director.ApplyCameraTargets();
@@ -64,6 +66,12 @@ void RunFrame(ScreensaverApp& app, bool& running) {
 }
 
 }  // namespace
+
+void ReportScene(ScreensaverApp& app, SceneStatus status) {
+  if (status != SceneStatus::ScriptNotOpened) return;
+  std::string text = "Scene: " + app.flight->director.unopenedScript + " not open";
+  app.messages.ShowError(text.c_str(), "ARCHIVE Error");
+}
 
 void RunFrameLoop(ScreensaverApp& app) {
   bool running = true, framePresented = false;
@@ -86,15 +94,15 @@ void RenderFrame(ScreensaverApp& app) {
   Refer(world->postPass(), flight.postPass);
 
   glLoadIdentity();
-  director.ApplyView();
+  ApplyView(director.view, director.up);
   const GLfloat lightPosition[] = {0, 0, 99900, 1};
   glLightfv(GL_LIGHT1, GL_POSITION, lightPosition);
   glEnable(GL_TEXTURE_2D);
-  RenderAll(flight.firstPass, director);
-  RenderAll(flight.worldObjects, director);
-  for (const auto& object : flight.dynamicObjects) object->Render(director);
-  RenderAll(flight.postPass, director);
-  if (director.dustVisible) flight.dust->Render(director);
+  RenderAll(flight.firstPass, director.view);
+  RenderAll(flight.worldObjects, director.view);
+  for (const auto& object : flight.dynamicObjects) object->Render(director.view);
+  RenderAll(flight.postPass, director.view);
+  if (director.dustVisible) flight.dust->Render(director.view);
 
   if (flight.fpsTimer.Stop(app.platform, flight.reciprocalFrequency) > 1.0) {
     flight.displayedFps = flight.frameCounter;

@@ -3,8 +3,12 @@
 // objects' updates, the camera targets, drawing and presenting). A frame in
 // which an exit condition is found is still drawn and presented.
 #pragma once
+#include "director/scene_director.h"
 
 class ScreensaverApp;
+
+// A scene script that could not be opened: "Scene: %s not open".
+void ReportScene(ScreensaverApp& app, SceneStatus status);
 
 void RunFrameLoop(ScreensaverApp& app);
 // Draws one frame without presenting it.

@@ -34,11 +34,3 @@ void EnumerateMonitors(Platform& platform, MonitorTable& table) {
     ++table.count;
   }
 }
-
-uintptr_t SingleMonitorFromRect(const ScreenRect& rect, uint32_t flags, int primaryWidth,
-                                int primaryHeight) {
-  if (flags & (MonitorDefaultToPrimary | MonitorDefaultToNearest)) return SingleMonitorHandle;
-  if (rect.right <= 0 || rect.bottom <= 0) return 0;
-  if (rect.left >= primaryWidth) return 0;
-  return rect.top < primaryHeight ? SingleMonitorHandle : 0;
-}

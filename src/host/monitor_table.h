@@ -23,11 +23,3 @@ struct MonitorTable {
 };
 
 void EnumerateMonitors(Platform& platform, MonitorTable& table);
-
-// MonitorFromRect where the system offers no multi-monitor functions: one
-// primary screen of the given size, pseudo handle 0x42.
-inline constexpr uintptr_t SingleMonitorHandle = 0x42;
-inline constexpr uint32_t MonitorDefaultToPrimary = 1;
-inline constexpr uint32_t MonitorDefaultToNearest = 2;
-uintptr_t SingleMonitorFromRect(const ScreenRect& rect, uint32_t flags, int primaryWidth,
-                                int primaryHeight);

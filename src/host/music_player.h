@@ -5,13 +5,15 @@
 #pragma once
 #include <cstdint>
 
-#include "assets/resource_stream.h"
+#include "assets/resources.h"
 #include "audio/audio_library.h"
+#include "base/debug_log.h"
+#include "base/resource_stream.h"
 #include "platform/platform.h"
 
 class MusicPlayer {
  public:
-  explicit MusicPlayer(Platform& platform);
+  MusicPlayer(Platform& platform, const Resources& resources, DebugLog& log);
   ~MusicPlayer();
   // False when the audio library cannot be loaded (the run then ends). A
   // library that fails later (no device, no music) leaves the run silent.
@@ -20,6 +22,8 @@ class MusicPlayer {
 
  private:
   Platform& platform_;
+  const Resources& resources_;
+  DebugLog& log_;
   AudioLibrary library_;
   bool started_ = false;
   ResourceStream music_;  // the library may keep reading the data while it plays

@@ -1,7 +1,7 @@
 // The settings parsers' message boxes, shown through the platform.
 #pragma once
 #include "platform/platform.h"
-#include "settings/message_sink.h"
+#include "base/message_sink.h"
 
 class PlatformMessages : public MessageSink {
  public:

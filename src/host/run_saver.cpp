@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "host/debug_log.h"
 #include "host/flight.h"
 #include "host/frame_loop.h"
 #include "host/screensaver_app.h"
@@ -14,19 +13,20 @@ namespace {
 // One window per monitor of the desktop: the flight on the first, black
 // covers on the others. False when a window cannot be made or none was.
 bool CreateWindows(ScreensaverApp& app) {
+  DebugLog& log = app.log;
   bool first = true;
   for (int i = 0; i < app.monitors.count; ++i) {
     MonitorRecord& record = app.monitors.records[i];
     if (!record.monitor) continue;
-    Log().Write("Create window for monitor <").Write(record.monitorDescription).Write(">:");
-    Log().Write(record.rect.right - record.rect.left).Write("x").Write(record.rect.bottom - record.rect.top);
-    Log().Write("...");
+    log.Write("Create window for monitor <").Write(record.monitorDescription).Write(">:");
+    log.Write(record.rect.right - record.rect.left).Write("x").Write(record.rect.bottom - record.rect.top);
+    log.Write("...");
     bool made = first ? app.platform.CreateFlightWindow(record.rect, app.settings.Width, app.settings.Height)
                       : app.platform.CreateCoverWindow(record.rect);
     if (!made) return false;
     record.hasWindow = true;
     first = false;
-    Log().EndStep();
+    log.EndStep();
   }
   return !first;
 }
@@ -43,18 +43,26 @@ void ShowLoadingStep(ScreensaverApp& app) {
 
 void LoadWorldsAndObjects(ScreensaverApp& app) {
   Flight& flight = *app.flight;
+  DebugLog& log = app.log;
   flight.objectContext.loadProgress = [&app] { ShowLoadingStep(app); };
   auto load = [&flight](ObjectList& list, const char* path) { flight.parser.LoadObjectFile(list, path); };
-  Log().Write("Load environment...");
-  LoadEnvironments(flight.environments, "env.txt", load);
-  Log().EndStep();
-  Log().Write("Load static objects...");
-  LoadWorlds(flight.worlds, "worlds.txt", flight.environments, load);
-  Log().EndStep();
-  Log().Write("Load dynamic objects...");
+  log.Write("Load environment...");
+  LoadEnvironments(flight.environments, "env.txt", app.resources, log, load);
+  log.EndStep();
+  log.Write("Load static objects...");
+  LoadWorlds(flight.worlds, "worlds.txt", flight.environments, app.resources, log, load);
+  log.EndStep();
+  log.Write("Load dynamic objects...");
   flight.parser.LoadObjectFile(flight.dynamicObjects, "dynamic.txt");
-  Log().EndStep();
+  log.EndStep();
   flight.objectContext.loadProgress = nullptr;
+}
+
+// The loading screen's corner pictures that cannot be shown; a TGA of an
+// unsupported depth says so in a box of its own.
+void LoadHudImages(ScreensaverApp& app) {
+  for (ImageStatus status : LoadLoadingImages(app.flight->hud, app.flight->render))
+    if (status == ImageStatus::UnsupportedDepth) app.messages.ShowMessage(ImageStatusText(status), "TGA");
 }
 
 // Six seconds from the loading picture into white, on real time.
@@ -77,10 +85,9 @@ void StartTheFlight(ScreensaverApp& app) {
   flight.random.Seed(app.seed ? *app.seed : uint32_t(flight.frameTimer.startCount()));
   flight.fpsTimer.Start(app.platform);
   World* world = app.startScene ? FindWorld(flight.worlds, app.startScene->world.c_str()) : nullptr;
-  if (world)
-    flight.director.StartAt(flight.directorContext, *world, app.startScene->file.c_str());
-  else
-    flight.director.StartFlight(flight.directorContext);
+  SceneStatus status = world ? flight.director.StartAt(flight.directorContext, *world, app.startScene->file.c_str())
+                             : flight.director.StartFlight(flight.directorContext);
+  ReportScene(app, status);
   flight.input.KeyTable[0] = 0;
   int x, y;
   app.platform.FlightWindowCentre(x, y);
@@ -99,49 +106,59 @@ void ShutDown(ScreensaverApp& app) {
 
 }  // namespace
 
-int RunSaver(ScreensaverApp& app) {
+RunStatus RunSaver(ScreensaverApp& app) {
   Settings& settings = app.settings;
   Platform& platform = app.platform;
-  app.flight = std::make_unique<Flight>(app);
+  DebugLog& log = app.log;
+  app.flight = std::make_unique<Flight>(platform, settings, app.aspect, app.resources, log);
   Flight& flight = *app.flight;
-  Log().WriteLine("Start screensaver");
-  Log().Write("Path is <").Write(settings.programPath).Write(">\n");
-  Log().Write("Set resolution: ").Write(settings.Width).Write("x").Write(settings.Height).Write(" ...");
+  log.WriteLine("Start screensaver");
+  log.Write("Path is <").Write(settings.programPath).Write(">\n");
+  log.Write("Set resolution: ").Write(settings.Width).Write("x").Write(settings.Height).Write(" ...");
   platform.SetDisplayMode(settings.Width, settings.Height, settings.Depth);
   platform.ShowCursor(false);
-  Log().EndStep();
+  log.EndStep();
   // Unlike a bare return, the shut-down also gives back the display mode
   // and the cursor when the run cannot start.
   if (!CreateWindows(app)) {
     ShutDown(app);
-    return 0;
+    return RunStatus::NoWindow;
   }
   flight.reciprocalFrequency = 1.0 / double(platform.QueryCounterFrequency());
   platform.ShowWindows();
 
-  Log().WriteLine("Initialize OpenGL");
-  InitOpenGL(platform, settings, app.aspect, flight.gamma);
-  Log().EndStep();
-  Log().WriteLine("Load resources");
-  BuildDigitFont(flight.hud.font);
-  LoadLoadingImages(flight.hud, &app.messages);
+  log.WriteLine("Initialize OpenGL");
+  InitOpenGL(platform, settings, app.aspect, flight.gl, flight.gamma, log);
+  log.EndStep();
+  log.WriteLine("Load resources");
+  BuildDigitFont(flight.hud.font, flight.render);
+  LoadHudImages(app);
   flight.dust = CreateDustField(flight.objectContext);
-  flight.director.position = {0, 0, 1500};
-  flight.director.look = {0, 0, -1};
+  flight.director.view.position = {0, 0, 1500};
+  flight.director.view.look = {0, 0, -1};
   flight.director.up = {0, 1, 0};
   LoadWorldsAndObjects(app);
 
-  flight.director.sceneClock = 0;
+  flight.director.view.sceneClock = 0;
   if (settings.EnableMusic && !flight.music.Start(settings.Volume, 0)) {
     ShutDown(app);
-    return 0;
+    return RunStatus::NoAudioLibrary;
   }
   PlayIntro(app);
   StartTheFlight(app);
-  Log().WriteLine("Starting main loop");
+  log.WriteLine("Starting main loop");
   RunFrameLoop(app);
-  Log().Write("...Exit");
-  Log().EndStep();
+  log.Write("...Exit");
+  log.EndStep();
   ShutDown(app);
-  return 0;
+  return RunStatus::Ok;
+}
+
+const char* RunStatusText(RunStatus status) {
+  switch (status) {
+    case RunStatus::Ok: return "ok";
+    case RunStatus::NoWindow: return "no window could be created for the flight";
+    case RunStatus::NoAudioLibrary: return "the audio library could not be loaded";
+  }
+  return "unknown";
 }

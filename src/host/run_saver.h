@@ -6,5 +6,10 @@
 
 class ScreensaverApp;
 
-// InitApp must have run. Returns 0 in every case.
-int RunSaver(ScreensaverApp& app);
+// Which step ended a run that could not go on; the display mode, the cursor
+// and the windows are given back in every case.
+enum class RunStatus { Ok, NoWindow, NoAudioLibrary };
+const char* RunStatusText(RunStatus status);
+
+// InitApp must have run.
+RunStatus RunSaver(ScreensaverApp& app);

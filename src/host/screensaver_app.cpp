@@ -1,19 +1,17 @@
 #include "host/screensaver_app.h"
 
-#include "assets/resource_source.h"
 #include "host/flight.h"
 #include "settings/display_settings.h"
 #include "settings/stored_settings.h"
 
-ScreensaverApp::ScreensaverApp(Platform& platform) : platform(platform), messages(platform) {
-  InstallResourceSource(&platform.Resources());
-}
+ScreensaverApp::ScreensaverApp(Platform& platform)
+    : platform(platform), resources(platform.Resources(), archiveLog), messages(platform) {}
 
-ScreensaverApp::~ScreensaverApp() { InstallResourceSource(nullptr); }
+ScreensaverApp::~ScreensaverApp() = default;
 
 void ScreensaverApp::InitApp(const char* commandLineText) {
-  LoadDefaultSettingsText(defaultsTable, messages);
-  LoadLanguageTable(language);
+  LoadDefaultSettingsText(defaultsTable, resources, messages);
+  LoadLanguageTable(language, resources);
   ApplyDefaults(settings, defaultsTable, messages);
   commandLine = ParseCommandLine(commandLineText);
   LoadSettings(settings, platform.Store());

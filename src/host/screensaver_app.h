@@ -8,6 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "assets/archive/archive_log.h"
+#include "assets/resources.h"
+#include "base/debug_log.h"
 #include "host/command_line.h"
 #include "host/monitor_table.h"
 #include "host/platform_messages.h"
@@ -26,7 +29,8 @@ struct StartScene {
 
 class ScreensaverApp {
  public:
-  // Installs the platform's resources as the process's resource source.
+  // The resources come from the platform's source; the archive reader's
+  // diagnostics go to the log file in the temporary directory.
   explicit ScreensaverApp(Platform& platform);
   ~ScreensaverApp();  // out of line: Flight is complete there
   ScreensaverApp(const ScreensaverApp&) = delete;
@@ -38,6 +42,9 @@ class ScreensaverApp {
   void InitApp(const char* commandLine);
 
   Platform& platform;
+  ArchiveLogFile archiveLog;
+  Resources resources;
+  DebugLog log;  // the start-up log; no destination unless one is attached
   PlatformMessages messages;
   CommandLine commandLine;
   MonitorTable monitors;

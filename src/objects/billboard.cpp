@@ -1,6 +1,6 @@
 #include "objects/billboard.h"
 
-#include "director/scene_director.h"
+#include "render/camera_view.h"
 #include "objects/object_context.h"
 #include "objects/object_placement.h"
 #include "render/gl.h"
@@ -33,7 +33,7 @@ void Billboard::ReadProperty(const BlockScope& scope) {
     flash = true;
     in.Scan("flash %f %f %f)", flashTimer, flashDark, flashLit);
   }
-  if (in.StartsWith("texture")) ReadTextureLine(in, *this);
+  if (in.StartsWith("texture")) ReadTextureLine(in);
   if (in.StartsWith("up")) in.Scan("up V(%f %f %f)", up.x, up.y, up.z);
   if (in.StartsWith("right")) in.Scan("right V(%f %f %f)", quadRight.x, quadRight.y, quadRight.z);
   if (in.StartsWith("position")) in.Scan("position V(%f %f %f)", position.x, position.y, position.z);
@@ -49,11 +49,11 @@ void Billboard::Update(double dt) {
   if (flashDark + flashLit < flashTimer) flashTimer -= flashDark + flashLit;
 }
 
-void Billboard::Render(const SceneDirector& director) {
+void Billboard::Render(const CameraView& camera) {
   if (parent && !parent->active) return;
   glPushMatrix();
   if (env) {
-    position = Add(director.eye, offset);
+    position = Add(camera.eye, offset);
     SaveProjection();
     LoadEnvFrustum(*context.aspect, fov);
   }

@@ -13,7 +13,7 @@ class Billboard : public SceneObject {
   explicit Billboard(const ObjectContext& context);
 
   void ReadProperty(const BlockScope& scope);
-  void Render(const SceneDirector& director) override;
+  void Render(const CameraView& camera) override;
   void Update(double dt) override;
 
   float rotationAngle = 0;

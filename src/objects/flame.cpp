@@ -1,6 +1,6 @@
 #include "objects/flame.h"
 
-#include "director/scene_director.h"
+#include "render/camera_view.h"
 #include "objects/object_context.h"
 #include "objects/object_placement.h"
 #include "render/gl.h"
@@ -9,7 +9,7 @@ Flame::Flame(const ObjectContext& context) : SceneObject(context) {}
 
 void Flame::ReadProperty(const BlockScope& scope) {
   const ScriptReader& in = scope.reader;
-  if (in.StartsWith("texture")) ReadTextureLine(in, *this);
+  if (in.StartsWith("texture")) ReadTextureLine(in);
   if (in.StartsWith("size")) in.Scan("size %f", size);
   if (in.StartsWith("offset")) in.Scan("offset %f", step);
   if (in.StartsWith("orient")) in.Scan("orient V(%f %f %f)", attach.x, attach.y, attach.z);
@@ -21,7 +21,7 @@ void Flame::ReadProperty(const BlockScope& scope) {
   }
 }
 
-void Flame::Render(const SceneDirector&) {
+void Flame::Render(const CameraView&) {
   if (!parent || !parent->active) return;
   glPushMatrix();
   glDepthMask(GL_FALSE);

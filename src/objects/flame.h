@@ -13,7 +13,7 @@ class Flame : public SceneObject {
   explicit Flame(const ObjectContext& context);
 
   void ReadProperty(const BlockScope& scope);
-  void Render(const SceneDirector& director) override;
+  void Render(const CameraView& camera) override;
   void Update(double) override {}
 
   SceneObject* parent = nullptr;

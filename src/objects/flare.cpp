@@ -1,6 +1,6 @@
 #include "objects/flare.h"
 
-#include "director/scene_director.h"
+#include "render/camera_view.h"
 #include "objects/object_context.h"
 #include "objects/object_placement.h"
 #include "render/gl.h"
@@ -75,7 +75,7 @@ void Flare::ReadProperty(const BlockScope& scope) {
     env = true;
     in.Scan("env V(%f %f %f)", offset.x, offset.y, offset.z);
   }
-  if (in.StartsWith("texture")) ReadTextureLine(in, *this);
+  if (in.StartsWith("texture")) ReadTextureLine(in);
   if (in.StartsWith("position")) in.Scan("position V(%f %f %f)", position.x, position.y, position.z);
   if (in.StartsWith("lenseffect")) ReadLensEffect(scope.reader);
   if (in.StartsWith("rotation")) {
@@ -97,7 +97,7 @@ void Flare::ReadLensEffect(ScriptReader& in) {
   for (uint32_t& lens : lensTextures) {
     if (!in.Next()) return;
     char path[ScriptReader::LineCapacity] = {};
-    if (in.Scan("\ttexture %s", path) == 1) LoadLensTexture(lens, path);
+    if (in.Scan("\ttexture %s", path) == 1) LoadLensTexture(*context.render, lens, path);
   }
 }
 
@@ -120,13 +120,13 @@ void Flare::Update(double dt) {
   }
 }
 
-void Flare::Render(const SceneDirector& director) {
+void Flare::Render(const CameraView& camera) {
   if (parent && !parent->active) return;
   glPushMatrix();
   if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
   SaveProjection();
   if (env) {
-    position = Add(director.eye, offset);
+    position = Add(camera.eye, offset);
     LoadEnvFrustum(*context.aspect, fov);
   }
   if (parent) position = ParentOffsetPosition(*parent, offset);
@@ -136,9 +136,9 @@ void Flare::Render(const SceneDirector& director) {
   glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
   if (gluProject(position.x, position.y, position.z, model, projection, viewport, &wx, &wy, &wz)) {
-    TestVisibility(director, wx, wy, wz);
+    TestVisibility(camera, wx, wy, wz);
     if (alpha > 0) {
-      DrawLight(director, float(wx), float(wy));
+      DrawLight(camera, float(wx), float(wy));
       if (lensEffect) DrawGhosts(float(wx), float(wy));
       glEnable(GL_LIGHTING);
     }
@@ -147,11 +147,11 @@ void Flare::Render(const SceneDirector& director) {
   glPopMatrix();
 }
 
-void Flare::TestVisibility(const SceneDirector& director, double wx, double wy, double wz) {
+void Flare::TestVisibility(const CameraView& camera, double wx, double wy, double wz) {
   const Settings& settings = *context.settings;
   double threshold = env ? 1.0 : wz;
-  Vec3 direction = env ? offset : Sub(position, director.position);
-  if (Dot(Normalize(direction), director.look) < 0) threshold = 1000;  // behind the camera
+  Vec3 direction = env ? offset : Sub(position, camera.position);
+  if (Dot(Normalize(direction), camera.look) < 0) threshold = 1000;  // behind the camera
   // Only pixels of the picture are read; the letterbox bands and anything
   // beside the window count as covered.
   bool inPicture = wx >= 0 && wx < settings.Width && wy > settings.ViewPortBottom &&
@@ -162,13 +162,13 @@ void Flare::TestVisibility(const SceneDirector& director, double wx, double wy, 
   if (flash && flashClock < flashOff) visible = false;
 }
 
-void Flare::DrawLight(const SceneDirector& director, float wx, float wy) {
+void Flare::DrawLight(const CameraView& camera, float wx, float wy) {
   BeginPixelOverlay(*context.settings);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
   float intensity = 1;
   if (focus) {
     // Bright only while the camera looks almost straight at the flare.
-    float k = Dot(Normalize(offset), director.look);
+    float k = Dot(Normalize(offset), camera.look);
     float share = (k - focusStart) / (1 - focusStart);
     intensity = share > 0 ? share : 0;
   }

@@ -15,7 +15,7 @@ class Flare : public SceneObject {
   explicit Flare(const ObjectContext& context);
 
   void ReadProperty(const BlockScope& scope);
-  void Render(const SceneDirector& director) override;
+  void Render(const CameraView& camera) override;
   void Update(double dt) override;
 
   float alpha = 0;      // current opacity
@@ -48,7 +48,7 @@ class Flare : public SceneObject {
   // The "lenseffect" line and the four lines that follow it.
   void ReadLensEffect(ScriptReader& in);
   // Sets visible from the depth buffer at the window point (wx, wy, wz).
-  void TestVisibility(const SceneDirector& director, double wx, double wy, double wz);
-  void DrawLight(const SceneDirector& director, float wx, float wy);
+  void TestVisibility(const CameraView& camera, double wx, double wy, double wz);
+  void DrawLight(const CameraView& camera, float wx, float wy);
   void DrawGhosts(float wx, float wy);
 };

@@ -1,6 +1,6 @@
 #include "objects/mesh_object.h"
 
-#include "director/scene_director.h"
+#include "render/camera_view.h"
 #include "objects/object_context.h"
 #include "objects/object_placement.h"
 #include "render/gl.h"
@@ -34,14 +34,14 @@ void MeshObject::ReadMaterial(ScriptReader& in) {
   if (!in.Next()) return;
   if (in.StartsWith("\tmap1")) {
     in.Scan("\tmap1 %s", path);
-    LoadTexture(texture, path);
+    LoadTexture(*context.render, texture, path);
     hasTexture = true;
   }
   if (!in.Next()) return;
   if (in.StartsWith("\tmap2")) {
     path[0] = 0;
     in.Scan("\tmap2 %s", path);
-    LoadDetailTexture(texture2, path);
+    LoadDetailTexture(*context.render, texture2, path);
     hasTexture2 = true;
   }
 }
@@ -56,7 +56,7 @@ void MeshObject::SetPose(Vec3 at, Quat turn) {
 
 void MeshObject::Update(double) {
   if (track.empty()) return;
-  float t = context.director->sceneClock;
+  float t = context.camera->sceneClock;
   if (track.front().time > t) return;  // keeps its last pose until the first key
   trackTime = t;
   if (track.size() == 1) {
@@ -80,7 +80,7 @@ void MeshObject::Update(double) {
 // Unit 1: reflection by sphere map (chrome) or the detail map tiled, added
 // as a light map or multiplied.
 void MeshObject::BindUnitOne() const {
-  GlExt().activeTexture(GL_TEXTURE1_ARB);
+  context.render->gl.activeTexture(GL_TEXTURE1_ARB);
   glEnable(GL_TEXTURE_2D);
   glMatrixMode(GL_TEXTURE);
   glLoadIdentity();
@@ -97,12 +97,12 @@ void MeshObject::BindUnitOne() const {
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, lightMap ? GL_ADD : GL_MODULATE);
 }
 
-void MeshObject::Render(const SceneDirector& director) {
+void MeshObject::Render(const CameraView& camera) {
   if (!active) return;
-  const bool multiTexture = GlExt().multiTexture;
+  const bool multiTexture = context.render->gl.multiTexture;
   glPushMatrix();
   glTranslatef(position.x, position.y, position.z);
-  if (director.sceneFog) glEnable(GL_FOG);  // meshes are the only objects drawn with fog
+  if (camera.sceneFog) glEnable(GL_FOG);  // meshes are the only objects drawn with fog
   glDisable(GL_ALPHA_TEST);
   glDisable(GL_BLEND);
   glEnable(GL_CULL_FACE);
@@ -110,7 +110,7 @@ void MeshObject::Render(const SceneDirector& director) {
   glRotatef(orientAngle, orientAxis.x, orientAxis.y, orientAxis.z);
   glScalef(scale, scale, scale);
   glColor3f(1, 1, 1);
-  if (multiTexture) GlExt().activeTexture(GL_TEXTURE0_ARB);
+  if (multiTexture) context.render->gl.activeTexture(GL_TEXTURE0_ARB);
   glEnable(GL_TEXTURE_2D);
   if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
   if (multiTexture) BindUnitOne();
@@ -129,7 +129,7 @@ void MeshObject::Render(const SceneDirector& director) {
     glDisable(GL_TEXTURE_GEN_S);
     glDisable(GL_TEXTURE_GEN_T);
     glDisable(GL_TEXTURE_2D);
-    GlExt().activeTexture(GL_TEXTURE0_ARB);
+    context.render->gl.activeTexture(GL_TEXTURE0_ARB);
     glEnable(GL_TEXTURE_2D);
   }
   glDisable(GL_FOG);

@@ -5,7 +5,7 @@
 // the dynamic objects follows the keyframe track a scene script gives it,
 // at the scene clock. Angles in degrees.
 #pragma once
-#include "director/math.h"
+#include "base/math.h"
 #include "objects/object_block.h"
 #include "objects/scene_object.h"
 
@@ -15,8 +15,8 @@ class MeshObject : public SceneObject {
   MeshObject(const ObjectContext& context, uint32_t geometry);
 
   void ReadProperty(const BlockScope& scope);
-  void Render(const SceneDirector& director) override;
-  // Takes the pose of the track at the director's scene clock; dt unused.
+  void Render(const CameraView& camera) override;
+  // Takes the pose of the track at the camera view's scene clock; dt unused.
   void Update(double dt) override;
 
   uint32_t geometry;

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "director/script_reader.h"
+#include "base/script_reader.h"
 #include "objects/scene_object.h"
 
 struct BlockScope {
@@ -19,7 +19,3 @@ struct BlockScope {
   // The first sphere or mesh named name that appeared earlier in this file.
   SceneObject* FindParent(const char* name) const { return FindObject(list, name, fileStart); }
 };
-
-// A "texture %s" line: loads the archive picture into object.texture (a new
-// texture every time) and sets hasTexture, whether or not the load worked.
-void ReadTextureLine(const ScriptReader& reader, SceneObject& object);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "director/script_reader.h"
+#include "base/script_reader.h"
 #include "objects/billboard.h"
 #include "objects/flame.h"
 #include "objects/flare.h"
@@ -12,14 +12,6 @@
 #include "objects/particle_system.h"
 #include "objects/sphere.h"
 #include "render/mesh_geometry.h"
-#include "render/texture_loader.h"
-
-void ReadTextureLine(const ScriptReader& reader, SceneObject& object) {
-  char path[ScriptReader::LineCapacity] = {};
-  reader.Scan("texture %s", path);
-  LoadTexture(object.texture, path);
-  object.hasTexture = true;
-}
 
 struct ObjectFileParser::State {
   explicit State(const ObjectContext& context) : context(context) {}
@@ -74,7 +66,7 @@ struct ObjectFileParser::State {
 
   void ReadGeometry() {
     char path[ScriptReader::LineCapacity] = {};
-    if (reader.Scan("geometry %s", path) == 1) currentGeometry.LoadMesh(path);
+    if (reader.Scan("geometry %s", path) == 1) currentGeometry.LoadMesh(*context.render, path);
     Progress();
   }
 };
@@ -87,9 +79,10 @@ ObjectFileParser::~ObjectFileParser() = default;
 void ObjectFileParser::LoadObjectFile(ObjectList& list, const char* path) {
   State& s = *state_;
   // Every file's spheres use lists compiled for that file.
-  s.envGeometry.LoadMesh("meshes\\env.dat");
-  s.sphereGeometry.LoadMesh("meshes\\sphere.dat");
-  s.reader.Open(path);  // a missing member reads as an empty file
+  const RenderResources& render = *s.context.render;
+  s.envGeometry.LoadMesh(render, "meshes\\env.dat");
+  s.sphereGeometry.LoadMesh(render, "meshes\\sphere.dat");
+  render.resources.OpenScript(path, s.reader);  // a missing member reads as an empty file
   const size_t fileStart = list.size();
   while (s.reader.Next() && s.ReadTopLevel(list, fileStart)) {
   }

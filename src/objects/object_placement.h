@@ -4,7 +4,7 @@
 // current model-view matrix and the camera-facing sprite quad. All need the
 // GL context current; each leaves the matrix mode at GL_MODELVIEW.
 #pragma once
-#include "director/math.h"
+#include "base/math.h"
 #include "objects/scene_object.h"
 #include "settings/settings.h"
 

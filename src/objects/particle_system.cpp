@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "director/scene_director.h"
+#include "render/camera_view.h"
 #include "objects/object_context.h"
 #include "objects/object_placement.h"
 #include "render/gl.h"
@@ -47,7 +47,7 @@ ParticleSystem::ParticleSystem(const ObjectContext& context)
 
 void ParticleSystem::ReadProperty(const BlockScope& scope) {
   const ScriptReader& in = scope.reader;
-  if (in.StartsWith("texture")) ReadTextureLine(in, *this);
+  if (in.StartsWith("texture")) ReadTextureLine(in);
   if (in.StartsWith("size")) in.Scan("size %f", size);
   if (in.StartsWith("line")) mode = LineMode;
   if (in.StartsWith("circ")) mode = RingMode;
@@ -92,12 +92,12 @@ void ParticleSystem::Update(double dt) {
 
 float ParticleSystem::PeriodShare() const { return time > 0 ? timer / time : 0; }
 
-void ParticleSystem::Render(const SceneDirector& director) {
+void ParticleSystem::Render(const CameraView& camera) {
   ViewAxes view = CurrentViewAxes();
   Vec3 n = Cross(view.right, view.up);
   Vec3 h = Scale(view.right, size), v = Scale(view.up, size);
   switch (mode) {
-    case DustMode: RenderDust(director, h, v, n); break;
+    case DustMode: RenderDust(camera, h, v, n); break;
     case LineMode: RenderLine(h, v, n); break;
     case RingMode: RenderRing(h, v, n); break;
     default: break;
@@ -107,7 +107,7 @@ void ParticleSystem::Render(const SceneDirector& director) {
 // Specks are white within 40 units of the camera and fade out by 150; they
 // drift by their velocity, scaled to the frame time, and respawn in a shell
 // 100 to 110 units from the camera when they leave 30.9..160.1.
-void ParticleSystem::RenderDust(const SceneDirector& director, Vec3 h, Vec3 v, Vec3) {
+void ParticleSystem::RenderDust(const CameraView& camera, Vec3 h, Vec3 v, Vec3) {
   glDisable(GL_DEPTH_TEST);
   glBindTexture(GL_TEXTURE_2D, texture);
   glDisable(GL_LIGHTING);
@@ -118,16 +118,16 @@ void ParticleSystem::RenderDust(const SceneDirector& director, Vec3 h, Vec3 v, V
     Vec3& p = particlePosition[i];
     glPushMatrix();
     glTranslatef(p.x, p.y, p.z);
-    float g = 1 - EaseInOut((Length(Sub(p, director.position)) - 40) / 110, 0.2f, 0.2f);
+    float g = 1 - EaseInOut((Length(Sub(p, camera.position)) - 40) / 110, 0.2f, 0.2f);
     glColor4f(g, g, g, 0.8f);
     DrawSprite(h, v);
     glPopMatrix();
     p = Add(p, Scale(particleVelocity[i], frames));
     particleVelocity[i] = Add(particleVelocity[i], Scale(particleAcceleration[i], frames));
-    float d = Length(Sub(p, director.position));
+    float d = Length(Sub(p, camera.position));
     if (d > 160.1f || d < 30.9f) {
       Vec3 u = RandomDirection();
-      p = Add(director.position, Scale(u, 100 + 10 * random.NextFraction()));
+      p = Add(camera.position, Scale(u, 100 + 10 * random.NextFraction()));
       particleVelocity[i] = particleAcceleration[i] = Vec3{0, 0, 0};
       particleValue[i] = 15 + 3 * random.NextFraction();
     }
@@ -170,7 +170,7 @@ void ParticleSystem::RenderRing(Vec3 h, Vec3 v, Vec3 n) {
 std::unique_ptr<ParticleSystem> CreateDustField(const ObjectContext& context) {
   auto dust = std::make_unique<ParticleSystem>(context);
   dust->mode = ParticleSystem::DustMode;
-  LoadTexture(dust->texture, "textures\\particle.jpg");
+  LoadTexture(*context.render, dust->texture, "textures\\particle.jpg");
   dust->hasTexture = true;
   dust->size = 0.3f;
   dust->SetParticleCount(800);

@@ -19,7 +19,7 @@ class ParticleSystem : public SceneObject {
   explicit ParticleSystem(const ObjectContext& context);
 
   void ReadProperty(const BlockScope& scope);
-  void Render(const SceneDirector& director) override;
+  void Render(const CameraView& camera) override;
   // Advances the timer through its period; a period of 0 keeps it at 0.
   void Update(double dt) override;
 
@@ -48,7 +48,7 @@ class ParticleSystem : public SceneObject {
  private:
   Vec3 RandomDirection();
   float PeriodShare() const;
-  void RenderDust(const SceneDirector& director, Vec3 h, Vec3 v, Vec3 n);
+  void RenderDust(const CameraView& camera, Vec3 h, Vec3 v, Vec3 n);
   void RenderLine(Vec3 h, Vec3 v, Vec3 n);
   void RenderRing(Vec3 h, Vec3 v, Vec3 n);
 

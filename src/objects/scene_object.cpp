@@ -1,5 +1,16 @@
 #include "objects/scene_object.h"
 
+#include "base/script_reader.h"
+#include "objects/object_context.h"
+#include "render/texture_loader.h"
+
+void SceneObject::ReadTextureLine(const ScriptReader& reader) {
+  char path[ScriptReader::LineCapacity] = {};
+  reader.Scan("texture %s", path);
+  LoadTexture(*context.render, texture, path);
+  hasTexture = true;
+}
+
 #include <cstring>
 
 SceneObject* FindObject(const ObjectList& list, const char* name, size_t first) {

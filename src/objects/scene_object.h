@@ -6,10 +6,11 @@
 #include <memory>
 #include <vector>
 
-#include "director/keyframes.h"
-#include "director/math.h"
+#include "base/keyframes.h"
+#include "base/math.h"
 
-class SceneDirector;
+class ScriptReader;
+struct CameraView;
 struct ObjectContext;
 
 class SceneObject {
@@ -19,8 +20,8 @@ class SceneObject {
   SceneObject& operator=(const SceneObject&) = delete;
   virtual ~SceneObject() = default;
 
-  // Draws the object; the director carries the camera (eye, look, position).
-  virtual void Render(const SceneDirector& director) = 0;
+  // Draws the object as the camera sees it (eye, look, position).
+  virtual void Render(const CameraView& camera) = 0;
   // Advances the object's own animation by dt seconds of real time.
   virtual void Update(double dt) = 0;
 
@@ -36,6 +37,10 @@ class SceneObject {
   bool active = true;
 
  protected:
+  // A "texture %s" line: loads the archive picture into texture (a new
+  // texture every time) and sets hasTexture, whether or not the load worked.
+  void ReadTextureLine(const ScriptReader& reader);
+
   const ObjectContext& context;
 };
 

@@ -1,6 +1,6 @@
 #include "objects/sphere.h"
 
-#include "director/scene_director.h"
+#include "render/camera_view.h"
 #include "objects/object_context.h"
 #include "objects/object_placement.h"
 #include "render/gl.h"
@@ -21,7 +21,7 @@ void Sphere::ReadProperty(const BlockScope& scope) {
   }
   if (in.StartsWith("geo")) geometry = scope.sphereGeometry;
   if (in.StartsWith("light")) unlit = true;
-  if (in.StartsWith("texture")) ReadTextureLine(in, *this);
+  if (in.StartsWith("texture")) ReadTextureLine(in);
   if (in.StartsWith("rotation"))
     in.Scan("rotation V(%f %f %f) %f %f", rotationAxis.x, rotationAxis.y, rotationAxis.z,
             rotationAngle, rotationSpeed);
@@ -50,10 +50,10 @@ void Sphere::SetBlend() const {
   if (!env) glEnable(GL_CULL_FACE);
 }
 
-void Sphere::Render(const SceneDirector& director) {
+void Sphere::Render(const CameraView& camera) {
   glPushMatrix();
   if (env) {
-    position = director.eye;
+    position = camera.eye;
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
     SaveProjection();
@@ -75,7 +75,7 @@ void Sphere::Render(const SceneDirector& director) {
   glDisable(GL_COLOR_MATERIAL);
   glEnable(GL_BLEND);
   if (env) {
-    position = director.position;
+    position = camera.position;
     RestoreProjection();
     glEnable(GL_DEPTH_TEST);
   }

@@ -13,7 +13,7 @@ class Sphere : public SceneObject {
 
   // One line of the block (keywords "radius" to "position").
   void ReadProperty(const BlockScope& scope);
-  void Render(const SceneDirector& director) override;
+  void Render(const CameraView& camera) override;
   // Turns by rotationSpeed per sixtieth of a second.
   void Update(double dt) override;
 

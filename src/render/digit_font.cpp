@@ -20,8 +20,8 @@ void CompileCell(GLuint list, int cell) {
 
 }  // namespace
 
-void BuildDigitFont(DigitFont& font) {
-  LoadTexture(font.texture, "c.jpg");
+void BuildDigitFont(DigitFont& font, const RenderResources& render) {
+  LoadTexture(render, font.texture, "c.jpg");
   font.firstList = glGenLists(DigitCellCount);
   glBindTexture(GL_TEXTURE_2D, font.texture);
   if (font.firstList == 0) return;

@@ -7,6 +7,7 @@
 // the context.
 #pragma once
 #include "render/gl.h"
+#include "render/render_resources.h"
 
 inline constexpr int DigitCellCount = 13;
 inline constexpr float DigitGlyphSize = 64.0f;
@@ -19,7 +20,7 @@ struct DigitFont {
 
 // Loads the texture (logged as "Load texture <c.jpg> ...") and compiles the
 // lists, one per cell.
-void BuildDigitFont(DigitFont& font);
+void BuildDigitFont(DigitFont& font, const RenderResources& render);
 
 // Draws text from (x, y), moving the model-view matrix along by one advance
 // per glyph. Characters outside '0'..'<' are skipped without an advance, so

@@ -9,11 +9,6 @@ void LookUp(const GlProcLookup& lookup, const char* name, Function& function) {
 
 }  // namespace
 
-GlExtensions& GlExt() {
-  static GlExtensions extensions;
-  return extensions;
-}
-
 bool LookUpMultiTexture(const GlProcLookup& lookup, GlExtensions& extensions) {
   LookUp(lookup, "glActiveTextureARB", extensions.activeTexture);
   LookUp(lookup, "glClientActiveTextureARB", extensions.clientActiveTexture);

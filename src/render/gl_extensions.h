@@ -1,6 +1,6 @@
 // The optional ARB multitexture entry points. They are looked up once the GL
-// context is current (InitOpenGL does it) and kept process-wide, like the GL
-// behind them; null when the driver lacks them.
+// context is current (InitOpenGL does it) into the table the flight owns;
+// null when the driver lacks them.
 #pragma once
 #include <functional>
 
@@ -15,9 +15,6 @@ struct GlExtensions {
   void(APIENTRY* multiTexCoord2f)(GLenum unit, GLfloat s, GLfloat t) = nullptr;  // glMultiTexCoord2fARB
   bool multiTexture = false;  // activeTexture and multiTexCoord2f are both there
 };
-
-// The table the renderers read.
-GlExtensions& GlExt();
 
 // Fills extensions from the look-up and returns its multiTexture.
 bool LookUpMultiTexture(const GlProcLookup& lookup, GlExtensions& extensions);

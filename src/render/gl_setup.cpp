@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/debug_log.h"
+#include "base/debug_log.h"
 #include "render/gl.h"
 #include "render/gl_extensions.h"
 
@@ -14,12 +14,12 @@ const char* GlText(GLenum name) {
   return text ? reinterpret_cast<const char*>(text) : "";
 }
 
-void LogDriver() {
-  Log().Write("Vendor: ").Write(GlText(GL_VENDOR)).Write("\n");
-  Log().Write("Videocard: ").Write(GlText(GL_RENDERER)).Write("\n");
-  Log().Write("OpenGL version ").Write(GlText(GL_VERSION)).Write("\n");
-  Log().Write("\nSupported extension: ").Write(GlText(GL_EXTENSIONS)).Write("\n\n");
-  Log().EndStep();
+void LogDriver(DebugLog& log) {
+  log.Write("Vendor: ").Write(GlText(GL_VENDOR)).Write("\n");
+  log.Write("Videocard: ").Write(GlText(GL_RENDERER)).Write("\n");
+  log.Write("OpenGL version ").Write(GlText(GL_VERSION)).Write("\n");
+  log.Write("\nSupported extension: ").Write(GlText(GL_EXTENSIONS)).Write("\n\n");
+  log.EndStep();
 }
 
 void EnableBaseline() {
@@ -65,18 +65,18 @@ void SetLights() {
   glLightf(GL_LIGHT2, GL_LINEAR_ATTENUATION, 0.006f);
 }
 
-void InitExtensions(Platform& platform, Settings& settings) {
-  Log().Write("Init multitexture extension ...");
+void InitExtensions(Platform& platform, Settings& settings, GlExtensions& extensions, DebugLog& log) {
+  log.Write("Init multitexture extension ...");
   settings.MultiTexture =
-      LookUpMultiTexture([&platform](const char* name) { return platform.GetGLProcAddress(name); }, GlExt());
-  if (!settings.MultiTexture) Log().Write(" multitexture unsupported!/n");
+      LookUpMultiTexture([&platform](const char* name) { return platform.GetGLProcAddress(name); }, extensions);
+  if (!settings.MultiTexture) log.Write(" multitexture unsupported!/n");
 
-  Log().Write("Set swap interval...");
+  log.Write("Set swap interval...");
   platform.SetSwapInterval(settings.VSync ? 1 : 0);  // a missing extension keeps the driver's interval
 }
 
-void InitGamma(Platform& platform, const Settings& settings, SavedGammaRamp& original) {
-  Log().Write("Set gamma ...");
+void InitGamma(Platform& platform, const Settings& settings, SavedGammaRamp& original, DebugLog& log) {
+  log.Write("Set gamma ...");
   glDisable(GL_LIGHT2);
   if (settings.DefGamma) return;
   if (!original.changed) original.known = platform.GetGammaRamp(original.ramp);  // the first one found
@@ -87,16 +87,15 @@ void InitGamma(Platform& platform, const Settings& settings, SavedGammaRamp& ori
 
 }  // namespace
 
-bool InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect,
-                SavedGammaRamp& original) {
-  LogDriver();
+void InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect, GlExtensions& extensions,
+                SavedGammaRamp& original, DebugLog& log) {
+  LogDriver(log);
   EnableBaseline();
   SetProjection(settings, aspect);
   SetLights();
-  InitExtensions(platform, settings);
+  InitExtensions(platform, settings, extensions, log);
   glLineWidth(1.0f);
-  InitGamma(platform, settings, original);
-  return true;
+  InitGamma(platform, settings, original, log);
 }
 
 float GammaExponent(int32_t gamma) { return 1.0f - (float(gamma) - 50.0f) / 50.0f * 0.5f; }

@@ -5,7 +5,9 @@
 #pragma once
 #include <cstdint>
 
+#include "base/debug_log.h"
 #include "platform/platform.h"
+#include "render/gl_extensions.h"
 #include "settings/settings.h"
 
 // The ramp the display had before the start-up changed it, put back at exit.
@@ -15,11 +17,11 @@ struct SavedGammaRamp {
   uint16_t ramp[768] = {};
 };
 
-// Sets the baseline state once, after the windows are shown; writes
-// settings.MultiTexture and fills GlExt(). When DefGamma is clear the
-// display's ramp is saved into original and replaced. Always true.
-bool InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect,
-                SavedGammaRamp& original);
+// Sets the baseline state once, after the windows are shown, writing each
+// step to log; writes settings.MultiTexture and fills extensions. When
+// DefGamma is clear the display's ramp is saved into original and replaced.
+void InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect, GlExtensions& extensions,
+                SavedGammaRamp& original, DebugLog& log);
 
 // 1.5 for Gamma 0, 1.0 for 50, 0.5 for 100.
 float GammaExponent(int32_t gamma);

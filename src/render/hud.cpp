@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "director/math.h"
+#include "base/math.h"
 #include "render/overlay.h"
 #include "render/texture_loader.h"
 
@@ -85,13 +85,27 @@ void ClockText(const LocalTime& time, bool hrs12, char (&text)[TextSize]) {
 
 }  // namespace
 
-void LoadLoadingImages(Hud& hud, MessageSink* messages) {
-  LoadTexture(hud.loadingPicture, "load.jpg", true, 133);
-  LoadTexture(hud.glowPicture, "loadg.jpg", true, 134);
-  hud.corners[CornerBottomRight] = LoadTgaTexture("4loader_rd.tga", true, 129, messages);
-  hud.corners[CornerBottomLeft] = LoadTgaTexture("4loader_ld.tga", true, 130, messages);
-  hud.corners[CornerTopLeft] = LoadTgaTexture("4loader_lu.tga", true, 132, messages);
-  hud.corners[CornerTopRight] = LoadTgaTexture("4loader_ru.tga", true, 131, messages);
+std::vector<ImageStatus> LoadLoadingImages(Hud& hud, const RenderResources& render) {
+  LoadTexture(render, hud.loadingPicture, "load.jpg", true, LoadingPictureResourceId);
+  LoadTexture(render, hud.glowPicture, "loadg.jpg", true, LoadingGlowResourceId);
+  struct CornerImage {
+    Corner corner;
+    const char* name;
+    int id;
+  };
+  static constexpr CornerImage kCorners[] = {
+      {CornerBottomRight, "4loader_rd.tga", CornerBottomRightResourceId},
+      {CornerBottomLeft, "4loader_ld.tga", CornerBottomLeftResourceId},
+      {CornerTopLeft, "4loader_lu.tga", CornerTopLeftResourceId},
+      {CornerTopRight, "4loader_ru.tga", CornerTopRightResourceId},
+  };
+  std::vector<ImageStatus> failures;
+  for (const CornerImage& image : kCorners) {
+    ImageStatus status;
+    hud.corners[image.corner] = LoadTgaTexture(render, image.name, true, image.id, status);
+    if (status != ImageStatus::Ok) failures.push_back(status);
+  }
+  return failures;
 }
 
 void LoadingScreen(const Hud& hud, const Settings& settings, uint32_t /*step*/) {

@@ -8,12 +8,14 @@
 // textures live as long as it does.
 #pragma once
 #include <cstdint>
+#include <vector>
 
-#include "director/scene_director.h"
-#include "platform/platform.h"
+#include "base/platform_types.h"
 #include "render/digit_font.h"
+#include "assets/image_status.h"
+#include "render/fades.h"
 #include "render/gl.h"
-#include "settings/message_sink.h"
+#include "render/render_resources.h"
 #include "settings/settings.h"
 
 inline constexpr float IntroDuration = 6.0f;  // seconds
@@ -22,19 +24,27 @@ inline constexpr float IntroDuration = 6.0f;  // seconds
 enum Corner { CornerBottomRight, CornerBottomLeft, CornerTopLeft, CornerTopRight, CornerCount };
 
 // The HUD's state; the application owns one for the whole run.
+// The numbered resources of the loading screen.
+inline constexpr int CornerBottomRightResourceId = 129;  // "4loader_rd.tga"
+inline constexpr int CornerBottomLeftResourceId = 130;   // "4loader_ld.tga"
+inline constexpr int CornerTopRightResourceId = 131;     // "4loader_ru.tga"
+inline constexpr int CornerTopLeftResourceId = 132;      // "4loader_lu.tga"
+inline constexpr int LoadingPictureResourceId = 133;     // "load.jpg"
+inline constexpr int LoadingGlowResourceId = 134;        // "loadg.jpg"
+
 struct Hud {
   DigitFont font;
-  GLuint loadingPicture = 0;         // "load.jpg", resource 133
-  GLuint glowPicture = 0;            // "loadg.jpg", resource 134
-  GLuint corners[CornerCount] = {};  // 129, 130, 132, 131; 0 draws an untextured quad
+  GLuint loadingPicture = 0;         // "load.jpg"
+  GLuint glowPicture = 0;            // "loadg.jpg"
+  GLuint corners[CornerCount] = {};  // 0 draws an untextured quad
   uint32_t loadingSteps = 0;         // load progress messages seen so far
   float introTime = 0;               // seconds of intro drawn so far
 };
 
 // Loads the two pictures and the four corner images from their numbered
-// resources. A picture that fails is logged and keeps texture 0; a TGA of
-// unsupported depth also shows its box through messages (may be null).
-void LoadLoadingImages(Hud& hud, MessageSink* messages);
+// resources. A picture that fails is logged and keeps texture 0; the corner
+// images that fail give their statuses, for the host to show.
+std::vector<ImageStatus> LoadLoadingImages(Hud& hud, const RenderResources& render);
 
 // The loading picture in the middle of the window and the corner images,
 // in overlay space. The step is not shown. Leaves blending on with the

@@ -1,8 +1,6 @@
 #include "render/mesh_geometry.h"
 
-#include "assets/resource_stream.h"
-#include "host/debug_log.h"
-#include "render/gl_extensions.h"
+#include "base/resource_stream.h"
 
 namespace {
 
@@ -22,10 +20,9 @@ void EmitCorner(const MeshFile& mesh, size_t face, int k, const GlExtensions& ex
 
 }  // namespace
 
-GLuint CompileMesh(const MeshFile& mesh) {
+GLuint CompileMesh(const MeshFile& mesh, const GlExtensions& ext) {
   GLuint list = glGenLists(1);
   if (list == 0) return 0;
-  const GlExtensions& ext = GlExt();
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   glLoadIdentity();
@@ -41,24 +38,24 @@ GLuint CompileMesh(const MeshFile& mesh) {
   return list;
 }
 
-bool MeshGeometry::LoadMesh(const char* path) {
-  Log().Write("Load mesh <").Write(path).Write("> ...");
+bool MeshGeometry::LoadMesh(const RenderResources& render, const char* path) {
+  render.log.Write("Load mesh <").Write(path).Write("> ...");
   ResourceStream stream;
-  if (!stream.OpenArchiveMember(path)) {
-    Log().Write("failed! not in the archive\n");
+  if (!render.resources.OpenArchiveMember(path, stream)) {
+    render.log.Write("failed! not in the archive\n");
     return false;
   }
-  return LoadMeshData(stream.data(), stream.size());
+  return LoadMeshData(render, stream.data(), stream.size());
 }
 
-bool MeshGeometry::LoadMeshData(const uint8_t* data, size_t size) {
+bool MeshGeometry::LoadMeshData(const RenderResources& render, const uint8_t* data, size_t size) {
   MeshFile mesh;
   MeshCheck check = ParseMeshFile(data, size, mesh);
   if (!check.ok) {
-    Log().Write("failed! ").Write(check.problem.c_str()).Write("\n");
+    render.log.Write("failed! ").Write(check.problem.c_str()).Write("\n");
     return false;
   }
-  GLuint list = CompileMesh(mesh);
+  GLuint list = CompileMesh(mesh, render.gl);
   if (list == 0) return false;
   displayList = list;
   return true;

@@ -1,6 +1,5 @@
 #include "render/texture_loader.h"
 
-#include "host/debug_log.h"
 
 namespace {
 
@@ -21,16 +20,16 @@ GLuint UploadMipmapped(int components, int width, int height, GLenum format, con
   return name;
 }
 
-bool LoadLoggedTexture(const char* label, GLuint& texture, const char* path, bool fromResource,
-                       int resourceId) {
-  Log().Write(label).Write(path).Write("> ...");
+bool LoadLoggedTexture(const RenderResources& render, const char* label, GLuint& texture, const char* path,
+                       bool fromResource, int resourceId) {
+  render.log.Write(label).Write(path).Write("> ...");
   DecodedImage image;
-  if (!LoadJpeg(path, image, fromResource, resourceId)) {
-    Log().Write("failed!\n");
+  if (LoadJpeg(render.resources, path, image, fromResource, resourceId) != ImageStatus::Ok) {
+    render.log.Write("failed!\n");
     return false;
   }
   texture = UploadMipmappedTexture(image);
-  Log().EndStep();
+  render.log.EndStep();
   return true;
 }
 
@@ -52,23 +51,25 @@ GLuint UploadTgaTexture(const TgaImage& image) {
   return UploadMipmapped(4, image.header.width, image.header.height, GL_RGBA, rgba.data());
 }
 
-bool LoadTexture(GLuint& texture, const char* path, bool fromResource, int resourceId) {
-  return LoadLoggedTexture("Load texture <", texture, path, fromResource, resourceId);
+bool LoadTexture(const RenderResources& render, GLuint& texture, const char* path, bool fromResource,
+                 int resourceId) {
+  return LoadLoggedTexture(render, "Load texture <", texture, path, fromResource, resourceId);
 }
 
-bool LoadDetailTexture(GLuint& texture2, const char* path) {
-  return LoadLoggedTexture("Load detail texture <", texture2, path, false, 0);
+bool LoadDetailTexture(const RenderResources& render, GLuint& texture2, const char* path) {
+  return LoadLoggedTexture(render, "Load detail texture <", texture2, path, false, 0);
 }
 
-bool LoadLensTexture(GLuint& lensTexture, const char* path) {
+bool LoadLensTexture(const RenderResources& render, GLuint& lensTexture, const char* path) {
   DecodedImage image;
-  if (!LoadJpeg(path, image, false, 0)) return false;
+  if (LoadJpeg(render.resources, path, image, false, 0) != ImageStatus::Ok) return false;
   lensTexture = UploadLensTexture(image);
   return true;
 }
 
-GLuint LoadTgaTexture(const char* name, bool fromResource, int resourceId, MessageSink* messages) {
+GLuint LoadTgaTexture(const RenderResources& render, const char* name, bool fromResource, int resourceId,
+                      ImageStatus& status) {
   TgaImage image;
-  if (!LoadTga(name, image, fromResource, resourceId, messages)) return 0;
-  return UploadTgaTexture(image);
+  status = LoadTga(render.resources, name, image, fromResource, resourceId);
+  return status == ImageStatus::Ok ? UploadTgaTexture(image) : 0;
 }

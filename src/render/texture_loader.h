@@ -8,15 +8,19 @@
 #include "assets/jpeg_decoder.h"
 #include "assets/tga_decoder.h"
 #include "render/gl.h"
+#include "render/render_resources.h"
 
 // Mipmapped RGB texture, trilinear; logs "Load texture <" path "> ...".
-bool LoadTexture(GLuint& texture, const char* path, bool fromResource = false, int resourceId = 0);
+bool LoadTexture(const RenderResources& render, GLuint& texture, const char* path, bool fromResource = false,
+                 int resourceId = 0);
 // As LoadTexture, from the archive; logs "Load detail texture <" path "> ...".
-bool LoadDetailTexture(GLuint& texture2, const char* path);
+bool LoadDetailTexture(const RenderResources& render, GLuint& texture2, const char* path);
 // One level, linear filters, from the archive; for power-of-two pictures. No log.
-bool LoadLensTexture(GLuint& lensTexture, const char* path);
-// Mipmapped RGBA texture from a TGA image; 0 when the image cannot be loaded.
-GLuint LoadTgaTexture(const char* name, bool fromResource, int resourceId, MessageSink* messages);
+bool LoadLensTexture(const RenderResources& render, GLuint& lensTexture, const char* path);
+// Mipmapped RGBA texture from a TGA image; 0 when the image cannot be
+// loaded, and status says why.
+GLuint LoadTgaTexture(const RenderResources& render, const char* name, bool fromResource, int resourceId,
+                      ImageStatus& status);
 
 // The uploads behind them, for images decoded elsewhere; each returns the new name.
 GLuint UploadMipmappedTexture(const DecodedImage& image);

@@ -1,7 +1,7 @@
 #include "settings/default_settings.h"
 
-#include "assets/resource_source.h"
-#include "settings/ascii.h"
+#include "assets/resources.h"
+#include "base/ascii.h"
 #include "settings/settings_rules.h"
 
 namespace {
@@ -74,8 +74,8 @@ int32_t DefaultSettingsTable::ReadDefaultInt(const char* name, MessageSink& mess
   return LeadingInt(value);
 }
 
-bool LoadDefaultSettingsText(DefaultSettingsTable& table, MessageSink& messages) {
-  ResourceBytes bytes = FindInstalledResource(CustomDataType, DefaultSettingsResourceId);
+bool LoadDefaultSettingsText(DefaultSettingsTable& table, const Resources& resources, MessageSink& messages) {
+  ResourceBytes bytes = resources.Find(DefaultSettingsResourceId);
   table.Parse(bytes.data, bytes.found ? bytes.size : 0, messages);
   return bytes.found;
 }

@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/message_sink.h"
+#include "base/message_sink.h"
 #include "settings/settings.h"
+
+class Resources;
 
 class DefaultSettingsTable {
  public:
@@ -43,7 +45,7 @@ inline constexpr int DefaultSettingsResourceId = 135;
 
 // Fills the table from resource 135; false, leaving it empty, when the
 // installed resource source has no such resource.
-bool LoadDefaultSettingsText(DefaultSettingsTable& table, MessageSink& messages);
+bool LoadDefaultSettingsText(DefaultSettingsTable& table, const Resources& resources, MessageSink& messages);
 
 // Overwrites the fields that the default-settings text covers, looked up in
 // a fixed order, and leaves all others as they were.

@@ -1,7 +1,7 @@
 // The start-up steps that derive settings from the display, run after the
 // stored values are loaded: first the desktop mode, then the viewport.
 #pragma once
-#include "platform/platform.h"
+#include "base/platform_types.h"
 #include "settings/settings.h"
 
 // With UseDesktop set, Width, Height and Depth become the desktop's current

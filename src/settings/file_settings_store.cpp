@@ -6,7 +6,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "settings/ascii.h"
+#include "base/ascii.h"
 
 namespace {
 

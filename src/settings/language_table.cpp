@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "assets/resource_source.h"
-#include "settings/ascii.h"
+#include "assets/resources.h"
+#include "base/ascii.h"
 
 namespace {
 
@@ -94,8 +94,8 @@ std::string LanguageTable::LookupText(const char* key) const {
   return {};
 }
 
-bool LoadLanguageTable(LanguageTable& table) {
-  ResourceBytes bytes = FindInstalledResource(CustomDataType, LanguageTableResourceId);
+bool LoadLanguageTable(LanguageTable& table, const Resources& resources) {
+  ResourceBytes bytes = resources.Find(LanguageTableResourceId);
   table.Load(bytes.data, bytes.found ? bytes.size : 0);
   return bytes.found;
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class Resources;
+
 class LanguageTable {
  public:
   static constexpr size_t MaxLines = 200;  // further lines are dropped
@@ -38,4 +40,4 @@ inline constexpr int LanguageTableResourceId = 120;
 
 // Fills the table from resource 120; false, leaving it empty, when the
 // installed resource source has no such resource.
-bool LoadLanguageTable(LanguageTable& table);
+bool LoadLanguageTable(LanguageTable& table, const Resources& resources);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "settings/ascii.h"
+#include "base/ascii.h"
 #include "settings/settings_rules.h"
 
 namespace {

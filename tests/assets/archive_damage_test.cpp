@@ -76,7 +76,7 @@ TEST(ArchiveDamage, RandomByteFlipsNeverYieldWrongData) {
       }
     }
     ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
-    ListArchiveMembers(view, [](const ArchiveEntry&, bool) {});
+    ListArchiveMembers(view, Unread(), [](const ArchiveEntry&, bool) {});
   }
 }
 
@@ -108,7 +108,7 @@ TEST(ArchiveDamage, OverSubscribedTablesStayInBounds) {
   ArchiveWriter writer;
   writer.AddCompressed("x", Bytes(3000, 1), stream);
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(writer.Finish(), "x").ok);
+  EXPECT_FALSE(Extract(writer.Finish(), "x", log).ok);
 }
 
 TEST(ArchiveDamage, StreamThatNeverEndsStopsWithItsInput) {
@@ -157,7 +157,7 @@ TEST(ArchiveDamage, SolidMemberAfterAFailedOneFails) {
   writer.AddCompressed("a", a, streams[0]);
   writer.AddCompressed("b", b, streams[1], true);
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(writer.Finish(), "b").ok);
+  EXPECT_FALSE(Extract(writer.Finish(), "b", log).ok);
   EXPECT_TRUE(log.Has("Packed data ends before the member is complete!"));
   EXPECT_TRUE(log.Has("Solid member can't continue the stream before it!"));
 }
@@ -173,7 +173,7 @@ TEST(ArchiveDamage, DecodingPastTheUnpackedSizeIsAnOverrun) {
   Bytes archive = writer.Finish();
   Put32(archive, FirstBlock + 11, 19990);
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(archive, "r").ok);
+  EXPECT_FALSE(Extract(archive, "r", log).ok);
   EXPECT_TRUE(log.Has("Fatal! Buffer overrun during decompression!"));
 }
 
@@ -183,14 +183,14 @@ TEST(ArchiveDamage, ImpossibleSizesAreRefusedBeforeAllocating) {
   for (bool compress : {false, true}) {
     Bytes archive = OneMemberArchive("m", data, compress);
     Put32(archive, FirstBlock + 11, 0xFFFFFFF0u);
-    EXPECT_FALSE(Extract(archive, "m").ok);
+    EXPECT_FALSE(Extract(archive, "m", log).ok);
     EXPECT_NE(log.lines[log.lines.size() - 2].find("packed bytes is impossible!"), std::string::npos);
   }
   // Plausible but false: the decoder stops at the end of its input.
   Bytes archive = OneMemberArchive("m", data, true);
   uint32_t packed = uint32_t(archive.size()) - uint32_t(FirstBlock) - 33 - 7;
   Put32(archive, FirstBlock + 11, packed * 2080);
-  EXPECT_FALSE(Extract(archive, "m").ok);
+  EXPECT_FALSE(Extract(archive, "m", log).ok);
 }
 
 TEST(ArchiveDamage, HeaderSizesThatGoNowhereEndTheScan) {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "assets/archive/archive_crc.h"
-#include "assets/resource_stream.h"
+#include "base/resource_stream.h"
 #include "assets/archive_test_support.h"
 #include "support/fake_resources.h"
 
@@ -47,7 +47,7 @@ TEST(ArchiveReader, NamesMatchAcrossCaseAndSeparatorsOnly) {
   }
   DiagnosticCapture log;
   for (const char* name : {"textures/s_stars.jpe", "textures//s_stars.jpg", "s_stars.jpg", ""}) {
-    EXPECT_FALSE(Extract(archive, name).ok) << name;
+    EXPECT_FALSE(Extract(archive, name, log).ok) << name;
     EXPECT_EQ(log.lines.back(), FailureLine(name));
   }
 }
@@ -62,7 +62,7 @@ TEST(ArchiveReader, CompressedMembersExtractLikeStoredOnes) {
 
 TEST(ArchiveReader, DirectoryEntryExtractsEmpty) {
   DiagnosticCapture log;
-  Extracted e = Extract(SampleArchive(false), "Textures");
+  Extracted e = Extract(SampleArchive(false), "Textures", log);
   EXPECT_TRUE(e.ok);
   EXPECT_TRUE(e.bytes.empty());
   EXPECT_EQ(log.lines.back(), "Extracted 0 Bytes.");
@@ -70,7 +70,7 @@ TEST(ArchiveReader, DirectoryEntryExtractsEmpty) {
 
 TEST(ArchiveReader, MissingMemberFailsWithTheFailureLine) {
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(SampleArchive(false), "meshes\\env.dat").ok);
+  EXPECT_FALSE(Extract(SampleArchive(false), "meshes\\env.dat", log).ok);
   ASSERT_EQ(log.lines.size(), 2u);
   EXPECT_EQ(log.lines[0].rfind("Extracting >meshes\\env.dat< from >", 0), 0u);
   EXPECT_NE(log.lines[0].find("(password is ><)..."), std::string::npos);
@@ -79,28 +79,28 @@ TEST(ArchiveReader, MissingMemberFailsWithTheFailureLine) {
 
 TEST(ArchiveReader, MarkersDecideWhatIsAnArchive) {
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract({}, "env.txt").ok);
+  EXPECT_FALSE(Extract({}, "env.txt", log).ok);
   EXPECT_TRUE(log.Has("Not a RAR file"));
 
   Bytes archive = SampleArchive(false);
   Bytes old = archive;
   old[1] = 0x45, old[2] = 0x7E, old[3] = 0x5E;
   log.lines.clear();
-  EXPECT_FALSE(Extract(old, "env.txt").ok);
+  EXPECT_FALSE(Extract(old, "env.txt", log).ok);
   EXPECT_EQ(log.lines[1], "Attention: format as OLD detected! Can't handel archive!");
   EXPECT_EQ(log.lines[2], "Not a RAR file");
 
   Bytes unknown = archive;
   unknown[0] = 'X';
   log.lines.clear();
-  EXPECT_FALSE(Extract(unknown, "env.txt").ok);
+  EXPECT_FALSE(Extract(unknown, "env.txt", log).ok);
   EXPECT_EQ(log.lines[1],
             "unknown archive type (only plain RAR supported (normal and solid archives), SFX "
             "and Volumes are NOT supported!)");
 
   Bytes vexora = archive;
   std::copy_n("Vexora!", 7, vexora.begin());
-  EXPECT_TRUE(Extract(vexora, "env.txt").ok);
+  EXPECT_TRUE(Extract(vexora, "env.txt", log).ok);
   // A marker without its main header is no archive either.
   EXPECT_FALSE(Extract(Bytes(archive.begin(), archive.begin() + 12), "env.txt").ok);
 }
@@ -109,7 +109,7 @@ TEST(ArchiveReader, BrokenHeaderIsReportedButStillExtracts) {
   Bytes archive = SampleArchive(false);
   archive[FirstBlock] ^= 0x5A;  // the directory entry's header CRC
   DiagnosticCapture log;
-  EXPECT_TRUE(Extract(archive, "env.txt").ok);
+  EXPECT_TRUE(Extract(archive, "env.txt", log).ok);
   EXPECT_TRUE(log.Has("file header broken"));
 }
 
@@ -118,12 +118,12 @@ TEST(ArchiveReader, AlteredDataFailsItsCrc) {
     Bytes archive = SampleArchive(compress);
     archive[archive.size() - 7 - 40 - 4 - 100] ^= 1;  // inside the star member's data
     DiagnosticCapture log;
-    Extracted e = Extract(archive, "textures\\s_stars.jpg");
+    Extracted e = Extract(archive, "textures\\s_stars.jpg", log);
     EXPECT_FALSE(e.ok);
     EXPECT_TRUE(e.bytes.empty());
     EXPECT_TRUE(log.Has("CRC32 error - file couldn't be decompressed correctly!") ||
                 log.Has("Packed data ends before the member is complete!"));
-    EXPECT_TRUE(Extract(archive, "env.txt").ok);
+    EXPECT_TRUE(Extract(archive, "env.txt", log).ok);
   }
 }
 
@@ -131,7 +131,7 @@ TEST(ArchiveReader, PackedSizePastTheEndDeliversNothing) {
   Bytes archive = OneMemberArchive("a.txt", TextLike(500, 2), false);
   archive.resize(archive.size() - 7 - 10);  // no end block, data cut short
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(archive, "a.txt").ok);
+  EXPECT_FALSE(Extract(archive, "a.txt", log).ok);
   EXPECT_TRUE(log.Has("CRC32 error - file couldn't be decompressed correctly!"));
 }
 
@@ -140,11 +140,11 @@ TEST(ArchiveReader, UnsupportedVersionsAndSubBlocksFail) {
   Bytes version = archive;
   version[FirstBlock + 24] = 29;
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(version, "a.txt").ok);
+  EXPECT_FALSE(Extract(version, "a.txt", log).ok);
   EXPECT_TRUE(log.Has("unknown compression method"));
   Bytes sub = archive;
   sub[FirstBlock + 2] = 0x77;
-  EXPECT_FALSE(Extract(sub, "a.txt").ok);
+  EXPECT_FALSE(Extract(sub, "a.txt", log).ok);
   EXPECT_TRUE(log.Has("Sorry, sub-headers not supported."));
 }
 
@@ -177,7 +177,7 @@ TEST(ArchiveReader, SolidArchiveDecodesEarlierMembersIntoTheWindow) {
   // Without the solid flag the earlier members are not decoded.
   archive[7 + 3] = 0;
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(archive, "two").ok);
+  EXPECT_FALSE(Extract(archive, "two", log).ok);
   EXPECT_TRUE(log.Has("Solid member can't continue the stream before it!"));
 }
 
@@ -186,28 +186,28 @@ TEST(ArchiveReader, ListingVisitsEveryEntryWithItsOutcome) {
   archive[archive.size() - 7 - 2] ^= 0xFF;  // env.txt's data
   ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
   std::vector<std::string> seen;
-  EXPECT_TRUE(ListArchiveMembers(view, [&](const ArchiveEntry& e, bool ok) {
+  EXPECT_TRUE(ListArchiveMembers(view, Unread(), [&](const ArchiveEntry& e, bool ok) {
     seen.push_back(std::string(e.name) + (ok ? " ok" : " bad") + " " +
                    std::to_string(e.header.method));
   }));
   EXPECT_EQ(seen, (std::vector<std::string>{"textures ok 48", "textures\\S_stars.jpg ok 51",
                                              "env.txt bad 48"}));
   ArchiveView empty{};
-  EXPECT_FALSE(ListArchiveMembers(empty, [](const ArchiveEntry&, bool) {}));
+  EXPECT_FALSE(ListArchiveMembers(empty, Unread(), [](const ArchiveEntry&, bool) {}));
 }
 
 TEST(ArchiveReader, StreamsOfTheSameMemberAreIndependent) {
   FakeResources resources;
   resources.SetArchive(SampleArchive(true));
   ResourceStream a, b;
-  ASSERT_TRUE(a.OpenArchiveMember("Textures/S_Stars.JPG"));
-  ASSERT_TRUE(b.OpenArchiveMember("textures\\s_stars.jpg"));
+  ASSERT_TRUE(resources.resources().OpenArchiveMember("Textures/S_Stars.JPG", a));
+  ASSERT_TRUE(resources.resources().OpenArchiveMember("textures\\s_stars.jpg", b));
   EXPECT_NE(a.data(), b.data());
   ASSERT_EQ(a.size(), 3000u);
   a.Close();
   EXPECT_TRUE(Bytes(b.data(), b.data() + b.size()) == TextLike(3000, 1));
   ResourceStream missing;
-  EXPECT_FALSE(missing.OpenArchiveMember("nothing"));
+  EXPECT_FALSE(resources.resources().OpenArchiveMember("nothing", missing));
   EXPECT_EQ(missing.data(), nullptr);
 }
 
@@ -215,9 +215,8 @@ TEST(ArchiveReader, DiagnosticLogHasBannerAndTimedEntries) {
   const char* dir = std::getenv("QV_TEST_TMP");
   std::string path = std::string(dir ? dir : ".") + "/archive_log_test.txt";
   std::remove(path.c_str());
-  SetArchiveLogPath(path);
-  Extract(SampleArchive(false), "nothing");
-  SetArchiveLogPath("");
+  ArchiveLogFile file(path);
+  Extract(SampleArchive(false), "nothing", file);
   std::ifstream in(path);
   std::stringstream text;
   text << in.rdbuf();

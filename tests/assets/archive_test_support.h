@@ -157,23 +157,10 @@ struct Extracted {
   Bytes bytes;
 };
 
-inline Extracted Extract(const Bytes& archive, const char* name) {
-  ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
-  uint8_t* buffer = nullptr;
-  uint32_t length = 0;
-  bool ok = ExtractArchiveMember(name, view, "", &buffer, &length);
-  Extracted out{ok, Bytes(buffer, buffer + length)};
-  std::free(buffer);
-  return out;
-}
-
-// Collects the reader's diagnostics while it lives.
-class DiagnosticCapture {
+// Collects the reader's diagnostics of the calls it is given to.
+class DiagnosticCapture : public ArchiveDiagnostics {
  public:
-  DiagnosticCapture() {
-    SetArchiveDiagnosticHook([this](const std::string& text) { lines.push_back(text); });
-  }
-  ~DiagnosticCapture() { SetArchiveDiagnosticHook(nullptr); }
+  void Write(const std::string& text, std::source_location) override { lines.push_back(text); }
   bool Has(const std::string& text) const {
     for (const std::string& line : lines)
       if (line == text) return true;
@@ -181,5 +168,23 @@ class DiagnosticCapture {
   }
   std::vector<std::string> lines;
 };
+
+inline Extracted Extract(const Bytes& archive, const char* name, ArchiveDiagnostics& diagnostics) {
+  ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
+  uint8_t* buffer = nullptr;
+  uint32_t length = 0;
+  bool ok = ExtractArchiveMember(name, view, "", &buffer, &length, diagnostics);
+  Extracted out{ok, Bytes(buffer, buffer + length)};
+  std::free(buffer);
+  return out;
+}
+
+// A sink for the calls whose diagnostics a test does not read.
+inline ArchiveDiagnostics& Unread() {
+  static DiscardedDiagnostics unread;
+  return unread;
+}
+
+inline Extracted Extract(const Bytes& archive, const char* name) { return Extract(archive, name, Unread()); }
 
 }  // namespace archive_test

@@ -47,7 +47,7 @@ struct Listed {
 std::vector<Listed> ListAll(const Bytes& archive) {
   ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
   std::vector<Listed> out;
-  ListArchiveMembers(view, [&](const ArchiveEntry& e, bool ok) {
+  ListArchiveMembers(view, Unread(), [&](const ArchiveEntry& e, bool ok) {
     out.push_back({e.name, e.header, ok, e.headerBroken});
   });
   return out;

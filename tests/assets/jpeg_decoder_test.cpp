@@ -55,7 +55,7 @@ int MaxDifference(const DecodedImage& image, const std::vector<uint8_t>& topFirs
 }
 
 bool Decode(const std::vector<uint8_t>& bytes, DecodedImage& image) {
-  return DecodeJpeg(bytes.data(), bytes.size(), image);
+  return DecodeJpeg(bytes.data(), bytes.size(), image) == ImageStatus::Ok;
 }
 
 TEST(JpegDecoder, RowsComeOutBottomUpInRgbOrder) {
@@ -165,12 +165,12 @@ TEST(JpegDecoder, LoadOpensNumberedResourcesAndArchiveMembers) {
   FakeResources resources;
   resources.Set(133, EncodeJpeg(32, 16, Gradient(32, 16), 90));
   DecodedImage image;
-  ASSERT_TRUE(LoadJpeg("load.jpg", image, true, 133));
+  ASSERT_EQ(LoadJpeg(resources.resources(), "load.jpg", image, true, 133), ImageStatus::Ok);
   EXPECT_EQ(image.width, 32);
   EXPECT_EQ(image.height, 16);
   DecodedImage untouched;
-  EXPECT_FALSE(LoadJpeg("load.jpg", untouched, true, 134));
-  EXPECT_FALSE(LoadJpeg("textures\\missing.jpg", untouched, false, 0));
+  EXPECT_EQ(LoadJpeg(resources.resources(), "load.jpg", untouched, true, 134), ImageStatus::Missing);
+  EXPECT_EQ(LoadJpeg(resources.resources(), "textures\\missing.jpg", untouched, false, 0), ImageStatus::Missing);
   EXPECT_TRUE(untouched.pixels.empty());
 }
 

@@ -1,4 +1,4 @@
-#include "assets/resource_stream.h"
+#include "base/resource_stream.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,11 @@ TEST(ResourceStream, NumberedResourceIsBorrowedAndMissingOneFails) {
   FakeResources res;
   res.Set(135, std::string("abc"));
   ResourceStream s;
-  ASSERT_TRUE(s.OpenResource(135));
+  ASSERT_TRUE(res.resources().OpenResource(135, s));
   EXPECT_EQ(s.size(), 3u);
   EXPECT_EQ(s.data(), res.Find(CustomDataType, 135).data);
   ResourceStream missing;
-  EXPECT_FALSE(missing.OpenResource(999));
+  EXPECT_FALSE(res.resources().OpenResource(999, missing));
   EXPECT_EQ(missing.size(), 0u);
 }
 
@@ -31,7 +31,7 @@ TEST(ResourceStream, ReadLineSkipsSpacesDropsCarriageReturnsKeepsTabs) {
   FakeResources res;
   res.Set(1, std::string("  abc\r\na\rb\n\tkey\n\nlast"));
   ResourceStream s;
-  ASSERT_TRUE(s.OpenResource(1));
+  ASSERT_TRUE(res.resources().OpenResource(1, s));
   bool more = false;
   EXPECT_EQ(Line(s, &more), "abc");
   EXPECT_TRUE(more);
@@ -47,7 +47,7 @@ TEST(ResourceStream, LongLinesKeepTheirStartAndDropTheRest) {
   FakeResources res;
   res.Set(1, std::string(300, 'x') + "\nnext\n");
   ResourceStream s;
-  ASSERT_TRUE(s.OpenResource(1));
+  ASSERT_TRUE(res.resources().OpenResource(1, s));
   EXPECT_EQ(Line(s), std::string(127, 'x'));
   EXPECT_EQ(Line(s), "next");
 }
@@ -56,7 +56,7 @@ TEST(ResourceStream, EndIsNoticedOnlyAfterReadingPastTheLastByte) {
   FakeResources res;
   res.Set(1, std::string("0123456789"));
   ResourceStream s;
-  ASSERT_TRUE(s.OpenResource(1));
+  ASSERT_TRUE(res.resources().OpenResource(1, s));
   char c;
   for (int i = 0; i < 10; ++i) s.Read(&c, 1);
   EXPECT_FALSE(s.AtEnd());
@@ -69,25 +69,27 @@ TEST(ResourceStream, EndIsNoticedOnlyAfterReadingPastTheLastByte) {
   EXPECT_EQ(c, 'q');
 }
 
-TEST(ResourceStream, SeekFromEndCountsBackwards) {
+TEST(ResourceStream, SeekFromEndCountsBackwardsAndStopsAtTheStart) {
   FakeResources res;
   res.Set(1, std::string("0123456789"));
   ResourceStream s;
-  ASSERT_TRUE(s.OpenResource(1));
-  s.Seek(4, 2);
+  ASSERT_TRUE(res.resources().OpenResource(1, s));
+  s.Seek(4, SeekOrigin::End);
   EXPECT_EQ(s.position(), 6u);
-  s.Seek(2, 1);
+  s.Seek(2, SeekOrigin::Current);
   EXPECT_EQ(s.position(), 8u);
-  s.Seek(1, 0);
+  s.Seek(1, SeekOrigin::Start);
   EXPECT_EQ(s.position(), 1u);
-  s.Seek(5, 7);
-  EXPECT_EQ(s.position(), 1u);
+  s.Seek(-5, SeekOrigin::Current);
+  EXPECT_EQ(s.position(), 0u);
+  s.Seek(20, SeekOrigin::End);
+  EXPECT_EQ(s.position(), 0u);
 }
 
 TEST(ResourceStream, EmptyViewEndsTheFirstLine) {
   FakeResources res;
   ResourceStream s;
-  EXPECT_FALSE(s.OpenResource(5));
+  EXPECT_FALSE(res.resources().OpenResource(5, s));
   bool more = true;
   EXPECT_EQ(Line(s, &more), "");
   EXPECT_FALSE(more);

@@ -30,16 +30,16 @@ Bytes Tga(const Header& h, const Bytes& body) {
   return out;
 }
 
-struct Decoded : MessageSink {
+struct Decoded {
   bool ok = false;
+  ImageStatus status = ImageStatus::Ok;
   TgaImage image;
-  std::vector<std::pair<std::string, std::string>> messages;
-  void ShowMessage(const char* text, const char* caption) override { messages.emplace_back(text, caption); }
 };
 
 Decoded Decode(const Bytes& bytes) {
   Decoded d;
-  d.ok = DecodeTga(bytes.data(), bytes.size(), d.image, &d);
+  d.status = DecodeTga(bytes.data(), bytes.size(), d.image);
+  d.ok = d.status == ImageStatus::Ok;
   return d;
 }
 
@@ -119,19 +119,17 @@ TEST(TgaDecoder, RunsPastThePictureAreCut) {
   EXPECT_EQ(literal.image.pixels, (Bytes{1, 2, 3}));
 }
 
-TEST(TgaDecoder, UnsupportedDepthShowsTheBoxOtherMismatchesFailQuietly) {
+TEST(TgaDecoder, UnsupportedDepthHasAStatusOfItsOwn) {
   for (uint8_t depth : {0, 1, 15, 31, 40}) {
     Decoded d = Decode(Tga({.depth = depth}, Bytes(8, 0)));
-    EXPECT_FALSE(d.ok);
-    ASSERT_EQ(d.messages.size(), 1u) << int(depth);
-    EXPECT_EQ(d.messages[0].first, "Unsupported image depth.");
-    EXPECT_EQ(d.messages[0].second, "TGA");
+    EXPECT_EQ(d.status, ImageStatus::UnsupportedDepth) << int(depth);
+    EXPECT_STREQ(ImageStatusText(d.status), "Unsupported image depth.");
   }
   for (Header h : {Header{.depth = 8}, Header{.type = 3, .depth = 24}, Header{.type = 4},
                    Header{.type = 0}, Header{.type = 1, .depth = 16, .mapType = 1, .mapEntrySize = 24}}) {
     Decoded d = Decode(Tga(h, Bytes(8, 0)));
     EXPECT_FALSE(d.ok) << int(h.type) << "/" << int(h.depth);
-    EXPECT_TRUE(d.messages.empty());
+    EXPECT_NE(d.status, ImageStatus::UnsupportedDepth);
   }
 }
 
@@ -164,10 +162,10 @@ TEST(TgaDecoder, LoadOpensNumberedResources) {
   FakeResources resources;
   resources.Set(130, Tga({}, {0xFF, 0xFF, 0xFF, 0x00}));
   TgaImage image;
-  EXPECT_TRUE(LoadTga("4loader_ld.tga", image, true, 130, nullptr));
+  EXPECT_EQ(LoadTga(resources.resources(), "4loader_ld.tga", image, true, 130), ImageStatus::Ok);
   EXPECT_EQ(image.header.width, 1);
-  EXPECT_FALSE(LoadTga("4loader_ld.tga", image, true, 131, nullptr));
-  EXPECT_FALSE(LoadTga("4loader_ld.tga", image, false, 0, nullptr));
+  EXPECT_EQ(LoadTga(resources.resources(), "4loader_ld.tga", image, true, 131), ImageStatus::Missing);
+  EXPECT_EQ(LoadTga(resources.resources(), "4loader_ld.tga", image, false, 0), ImageStatus::Missing);
 }
 
 }  // namespace

@@ -187,11 +187,11 @@ TEST(Clearance, TheCameraAndTheShipsKeepOutOfEverything) {
     Vec3 previous{0, 0, 0};
     for (int tick = 0; tick * kStep < end && reported < 3; ++tick) {
       const float t = float(tick) * kStep;
-      flight.director.sceneClock = t;
+      flight.director.view.sceneClock = t;
       flight.director.UpdateCamera();
       for (const auto& object : flight.dynamicObjects) object->Update(0);
       flight.director.ApplyCameraTargets();
-      const Vec3 eye = flight.director.position;
+      const Vec3 eye = flight.director.view.position;
       // The way from the previous check to this one, in short steps.
       const int steps = tick == 0 ? 1 : std::max(1, int(Length(Sub(eye, previous)) / kSubStep) + 1);
       for (int i = 1; i <= steps; ++i) {

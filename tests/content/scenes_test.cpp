@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "content/shipped_content.h"
-#include "host/debug_log.h"
+#include "base/debug_log.h"
 #include "tools/film/film.h"
 
 namespace {
@@ -70,7 +70,7 @@ TEST(Scenes, EveryCutHidesBehindAFade) {
 TEST(Scenes, FogOnlyAtTheStationAndCycleOnlyInTheLastRedWorld) {
   ForEveryScript([](content::Flight& flight, const Loaded& scene) {
     const bool station = scene.world == "bluestat";
-    EXPECT_EQ(flight.director.sceneFog, station) << scene.path;
+    EXPECT_EQ(flight.director.view.sceneFog, station) << scene.path;
     if (station) {
       EXPECT_NE(std::find(flight.recorder.fog.begin(), flight.recorder.fog.end(), "exp 0.000500"),
                 flight.recorder.fog.end()) << scene.path;
@@ -82,13 +82,10 @@ TEST(Scenes, FogOnlyAtTheStationAndCycleOnlyInTheLastRedWorld) {
 }
 
 TEST(Scenes, NamesOnlyShipsThatExist) {
-  std::ostringstream log;
-  Log().SetDestination(&log);
-  ForEveryScript([&log](content::Flight&, const Loaded& scene) {
-    EXPECT_EQ(log.str().find("unknown"), std::string::npos) << scene.path << ": " << log.str();
-    log.str("");
+  ForEveryScript([](content::Flight& flight, const Loaded& scene) {
+    EXPECT_EQ(flight.log.str().find("unknown"), std::string::npos) << scene.path << ": " << flight.log.str();
+    flight.log.str("");
   });
-  Log().SetDestination(nullptr);
 }
 
 std::string FileText(const std::filesystem::path& path) {

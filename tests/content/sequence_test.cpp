@@ -123,10 +123,10 @@ class Sequence : public ::testing::TestWithParam<bool> {
       if (successor.count(state)) continue;
       State next = Step(state);
       successor.emplace(state, next);
-      EXPECT_TRUE(flight.recorder.boxes.empty())
+      EXPECT_TRUE(flight.unopened.empty())
           << state.script.world << " " << state.script.file << " counter " << state.counter << ": "
-          << flight.recorder.boxes.front();
-      flight.recorder.boxes.clear();
+          << flight.unopened.front();
+      flight.unopened.clear();
       const Route* route = RouteFrom(state.script, GetParam());
       EXPECT_TRUE(route && Allowed(*route, next.script))
           << state.script.world << " " << state.script.file << " -> " << next.script.world << " "

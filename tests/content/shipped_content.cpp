@@ -9,7 +9,7 @@
 #include <map>
 
 #include "assets/archive/archive_writer.h"
-#include "host/debug_log.h"
+#include "base/debug_log.h"
 
 namespace fs = std::filesystem;
 
@@ -72,15 +72,16 @@ Flight::Flight(bool withObjects) {
   resources.SetArchive(archive);
   settings.Width = 800;
   settings.Height = 600;
-  objectContext = {&settings, &aspect, &random, &director, nullptr};
-  context = {&settings, &worlds, &dynamicObjects, &random, &recorder, &recorder};
+  debugLog.SetDestination(&log);
+  objectContext = {&settings, &aspect, &random, &director.view, &render, nullptr};
+  context = {&settings, &worlds, &dynamicObjects, &random, &resources.resources(), &debugLog, &recorder};
   ObjectFileLoader load = [](ObjectList&, const char*) {};
   if (withObjects) {
     parser = std::make_unique<ObjectFileParser>(objectContext);
     load = [this](ObjectList& list, const char* path) { parser->LoadObjectFile(list, path); };
   }
-  LoadEnvironments(environments, "env.txt", load);
-  LoadWorlds(worlds, "worlds.txt", environments, load);
+  LoadEnvironments(environments, "env.txt", resources.resources(), debugLog, load);
+  LoadWorlds(worlds, "worlds.txt", environments, resources.resources(), debugLog, load);
   if (withObjects) parser->LoadObjectFile(dynamicObjects, "dynamic.txt");
 }
 
@@ -88,9 +89,7 @@ void Flight::Load(World& world, const std::string& file) {
   director.pendingWorld = &world;
   std::snprintf(director.sceneDir, sizeof director.sceneDir, "%s", world.sceneDir);
   std::snprintf(director.sceneFile, sizeof director.sceneFile, "%s", file.c_str());
-  // Another flight's resources may have been installed since this one began.
-  InstallResourceSource(&resources);
-  director.LoadScene(context);
+  if (director.LoadScene(context) == SceneStatus::ScriptNotOpened) unopened.push_back(director.unopenedScript);
 }
 
 bool Flight::LoadScript(const std::string& archivePath) {

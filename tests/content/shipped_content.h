@@ -5,19 +5,21 @@
 // parser, on the headless GL context).
 #pragma once
 #include <filesystem>
+#include <sstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "director/director_context.h"
-#include "director/random.h"
+#include "base/random.h"
 #include "director/registries.h"
 #include "director/scene_director.h"
 #include "objects/object_context.h"
+#include "render/render_resources.h"
 #include "objects/object_file.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/memory_settings_store.h"
-#include "settings/message_sink.h"
+#include "base/message_sink.h"
 #include "settings/settings.h"
 #include "support/fake_resources.h"
 
@@ -33,12 +35,9 @@ bool MemberExists(const std::string& archivePath);
 // Every scene script under the scene folders, as archive paths.
 std::vector<std::string> SceneScripts();
 
-// Message boxes and fog calls, recorded.
-struct Recorder : MessageSink, FogControl {
-  std::vector<std::string> boxes;
+// Fog calls, recorded.
+struct Recorder : FogControl {
   std::vector<std::string> fog;
-  void ShowMessage(const char* text, const char*) override { boxes.push_back(text); }
-  void ShowError(const char* text, const char*) override { boxes.push_back(text); }
   void SetExponential(float density) override { fog.push_back("exp " + std::to_string(density)); }
   void SetLinear(float start, float end) override {
     fog.push_back("linear " + std::to_string(start) + " " + std::to_string(end));
@@ -56,13 +55,18 @@ class Flight {
   explicit Flight(bool withObjects);
 
   // Makes world current and loads one of its scripts, as a scene change to
-  // it would.
+  // it would; a script that does not open is added to unopened.
   void Load(World& world, const std::string& file);
   // Loads the script at this archive path into the world whose scene folder
   // holds it; false when no world's folder does.
   bool LoadScript(const std::string& archivePath);
 
   FakeResources resources;
+  std::ostringstream log;  // the start-up log
+  DebugLog debugLog;
+  GlExtensions gl;
+  RenderResources render{resources.resources(), debugLog, gl};
+  std::vector<std::string> unopened;
   Settings settings;
   ViewAspect aspect;
   RandomGenerator random;

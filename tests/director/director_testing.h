@@ -6,16 +6,17 @@
 #include <cstdio>
 #include <memory>
 
-#include "director/keyframes.h"
+#include "base/keyframes.h"
 #include "objects/object_context.h"
 #include "objects/scene_object.h"
+#include "render/camera_view.h"
 
 struct TestObject : SceneObject {
   explicit TestObject(const char* objectName, Vec3 at = {0, 0, 0}) : SceneObject(NoContext()) {
     std::snprintf(name, sizeof name, "%s", objectName);
     position = at;
   }
-  void Render(const SceneDirector&) override {}
+  void Render(const CameraView&) override {}
   void Update(double) override {}
 
   static const ObjectContext& NoContext() {

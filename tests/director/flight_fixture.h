@@ -12,22 +12,11 @@
 #include "assets/archive/archive_writer.h"
 #include "director/director_context.h"
 #include "director/director_testing.h"
-#include "director/random.h"
+#include "base/random.h"
 #include "director/scene_director.h"
-#include "host/debug_log.h"
-#include "settings/message_sink.h"
+#include "base/debug_log.h"
 #include "settings/settings.h"
 #include "support/fake_resources.h"
-
-struct RecordedBoxes : MessageSink {
-  std::vector<std::string> boxes;  // "text|caption|icon"
-  void ShowMessage(const char* text, const char* caption) override {
-    boxes.push_back(std::string(text) + "|" + caption + "|none");
-  }
-  void ShowError(const char* text, const char* caption) override {
-    boxes.push_back(std::string(text) + "|" + caption + "|error");
-  }
-};
 
 struct RecordedFog : FogControl {
   std::vector<std::string> calls;
@@ -53,8 +42,7 @@ inline std::string CameraTrack(float lastKey = 20) {
 
 class FlightTest : public ::testing::Test {
  protected:
-  void SetUp() override { Log().SetDestination(&log); }
-  void TearDown() override { Log().SetDestination(nullptr); }
+  void SetUp() override { debugLog.SetDestination(&log); }
 
   // Files take effect at the next Pack.
   void AddFile(const std::string& path, const std::string& text) { files[path] = text; }
@@ -83,9 +71,9 @@ class FlightTest : public ::testing::Test {
   WorldList worlds;
   ObjectList dynamicObjects;
   RandomGenerator random;
-  RecordedBoxes messages;
   RecordedFog fog;
-  DirectorContext context{&settings, &worlds, &dynamicObjects, &random, &messages, &fog};
-  SceneDirector director;
   std::ostringstream log;
+  DebugLog debugLog;
+  DirectorContext context{&settings, &worlds, &dynamicObjects, &random, &resources.resources(), &debugLog, &fog};
+  SceneDirector director;
 };

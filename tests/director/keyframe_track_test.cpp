@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "director/director_testing.h"
-#include "director/script_reader.h"
+#include "base/script_reader.h"
 #include "support/fake_resources.h"
 
 namespace {
@@ -22,7 +22,7 @@ TEST(ParseKeyframes, ReadsKeysUpToEndKeysAndAppends) {
                 " freeze\n colour V(9 9 9)\nend\nstray line\nkeyframe\n time 10\nend\n"
                 "ENDKEYS\nkeyframe\n time 99\nend\n");
   ScriptReader reader;
-  ASSERT_TRUE(reader.stream().OpenResource(7));
+  ASSERT_TRUE(resources.resources().OpenResource(7, reader.stream()));
   KeyframeTrack track(1);  // a key already there stays first
   ParseKeyframes(track, reader);
   ASSERT_EQ(track.size(), 3u);

@@ -1,4 +1,4 @@
-#include "director/random.h"
+#include "base/random.h"
 
 #include <gtest/gtest.h>
 

@@ -26,7 +26,7 @@ TEST_F(Registries, EnvironmentsKeepFileOrderAndAppendRepeatedFiles) {
           "// environments\nenv green\nfirstpass g1.txt\nfirstpass g2.txt\npostpass gp.txt\nend\n"
           "between blocks\nenv space\nfirstpass s1.txt\nend\nenv_end\nENV_END\nenv never\nend\n");
   Pack();
-  ASSERT_TRUE(LoadEnvironments(environments, "env.txt", loader));
+  ASSERT_TRUE(LoadEnvironments(environments, "env.txt", resources.resources(), debugLog, loader));
   ASSERT_EQ(environments.size(), 3u);  // "env_end" is an environment named "_end"
   EXPECT_STREQ(environments[0]->name, "green");
   EXPECT_EQ(Names(environments[0]->firstPass), "g1.txt;g2.txt;");
@@ -47,9 +47,9 @@ TEST_F(Registries, WorldsReferToTheirEnvironmentOrToNone) {
           "world blue_galaxy\nscenedir " + std::string(60, 'd') + "\nend\n"
           "world\nend\nWORLD_END\n");
   Pack();
-  ASSERT_TRUE(LoadEnvironments(environments, "env.txt", loader));
+  ASSERT_TRUE(LoadEnvironments(environments, "env.txt", resources.resources(), debugLog, loader));
   WorldList list;
-  ASSERT_TRUE(LoadWorlds(list, "worlds.txt", environments, loader));
+  ASSERT_TRUE(LoadWorlds(list, "worlds.txt", environments, resources.resources(), debugLog, loader));
   ASSERT_EQ(list.size(), 4u);
   const World& galaxy = *list[0];
   EXPECT_EQ(&galaxy.firstPass(), &environments[0]->firstPass);  // shared, not copied
@@ -69,7 +69,7 @@ TEST_F(Registries, WorldsReferToTheirEnvironmentOrToNone) {
 
 TEST_F(Registries, MissingListIsReported) {
   Pack();
-  EXPECT_FALSE(LoadEnvironments(environments, "env.txt", loader));
+  EXPECT_FALSE(LoadEnvironments(environments, "env.txt", resources.resources(), debugLog, loader));
   EXPECT_TRUE(environments.empty());
   EXPECT_NE(log.str().find("Open <env.txt> ...failed!"), std::string::npos);
 }

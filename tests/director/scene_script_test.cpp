@@ -90,7 +90,7 @@ TEST_F(SceneScript, EveryLoadStartsFromTheDefaults) {
     EXPECT_EQ(director.fades[kind].start, fades[kind][0]);
     EXPECT_EQ(director.fades[kind].end, fades[kind][1]);
   }
-  EXPECT_TRUE(director.sceneFog);
+  EXPECT_TRUE(director.view.sceneFog);
   EXPECT_EQ(fog.calls, (std::vector<std::string>{"exp 0.0005", "linear 10 300", "colour 0.3 0.3 0.97"}));
   EXPECT_FALSE(director.dustVisible);
   EXPECT_EQ(director.orientTarget, ship);
@@ -100,7 +100,7 @@ TEST_F(SceneScript, EveryLoadStartsFromTheDefaults) {
   LoadScript("orient nobody\ncrosslook ship nobody 9\n");
   EXPECT_EQ(director.fades[FadeOutToBlack].start, -1);
   EXPECT_EQ(director.fades[FadeInFromWhite].end, -1);
-  EXPECT_FALSE(director.sceneFog);
+  EXPECT_FALSE(director.view.sceneFog);
   EXPECT_EQ(fog.calls.size(), 3u);  // the fog parameters stay
   EXPECT_TRUE(director.dustVisible);
   EXPECT_EQ(director.orientTarget, nullptr);
@@ -148,22 +148,19 @@ TEST_F(SceneScript, MissingScriptIsShownOnceAndTheFlightCarriesOn) {
   AddFile("worlds\\green\\planet0.txt", "scene\nnext gone\n" + CameraTrack() + "end\n");
   AddFile("worlds\\blue\\scene0.txt", "scene\nnext lost\n" + CameraTrack(30) + "end\n");
   Pack();
-  director.LoadScene(context);
+  EXPECT_EQ(director.LoadScene(context), SceneStatus::Ok);
   // Missing in the same world: back to the last script that opened.
-  director.LoadScene(context);
-  EXPECT_EQ(messages.boxes,
-            std::vector<std::string>{"Scene: worlds\\green\\gone0.txt not open|ARCHIVE Error|error"});
+  EXPECT_EQ(director.LoadScene(context), SceneStatus::ScriptNotOpened);
+  EXPECT_EQ(director.unopenedScript, "worlds\\green\\gone0.txt");
   EXPECT_STREQ(director.sceneFile, "gone0.txt");
   EXPECT_EQ(director.track.size(), 2u);
-  director.LoadScene(context);
-  EXPECT_EQ(messages.boxes.size(), 1u);
+  EXPECT_EQ(director.LoadScene(context), SceneStatus::Ok);  // told once
   // Missing in a new world: its start scene.
   director.pendingWorld = second;
   std::strcpy(director.sceneDir, second->sceneDir);
-  director.LoadScene(context);
+  EXPECT_EQ(director.LoadScene(context), SceneStatus::ScriptNotOpened);
   EXPECT_EQ(director.currentWorld, second);
   EXPECT_EQ(director.track[1].time, 30);
-  EXPECT_EQ(messages.boxes.size(), 2u);
   EXPECT_FALSE(director.holding);
 }
 

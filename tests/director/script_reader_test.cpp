@@ -1,4 +1,4 @@
-#include "director/script_reader.h"
+#include "base/script_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ struct Script {
   ScriptReader reader;
   explicit Script(const std::string& text) {
     resources.Set(7, text);
-    EXPECT_TRUE(reader.stream().OpenResource(7));
+    EXPECT_TRUE(resources.resources().OpenResource(7, reader.stream()));
   }
   std::vector<std::string> AllLines() {
     std::vector<std::string> lines;
@@ -33,7 +33,7 @@ TEST(ScriptReader, DeliversEveryLineIncludingOneWithoutBreak) {
   EXPECT_FALSE(lf.reader.Next());  // stays ended
   FakeResources none;
   ScriptReader unopened;
-  EXPECT_FALSE(unopened.Open("worlds.txt"));
+  EXPECT_FALSE(none.resources().OpenScript("worlds.txt", unopened));
   EXPECT_FALSE(unopened.Next());
 }
 

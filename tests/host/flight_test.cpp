@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "director/random.h"
-#include "host/debug_log.h"
+#include "base/random.h"
+#include "base/debug_log.h"
 #include "host/flight.h"
 #include "host/run_saver.h"
 #include "host/screensaver_app.h"
@@ -30,8 +30,9 @@ class FlightTest : public ::testing::Test {
 
   // Runs the flight; hook is called after every presented frame of the
   // frame loop with the number of loop frames so far.
-  void Run(const std::function<void(int loopFrame)>& hook, uint32_t seed = 7) {
+  RunStatus Run(const std::function<void(int loopFrame)>& hook, uint32_t seed = 7) {
     ScreensaverApp app(platform);
+    app.log.SetDestination(&log);
     app.InitApp("q.scr /s");
     app.seed = seed;
     platform.SetFrameHook([&](HeadlessPlatform& p, int64_t) {
@@ -41,7 +42,7 @@ class FlightTest : public ::testing::Test {
       hook(loopFrames);
       if (loopFrames > 600) Push(p, InputEvent::Kind::Quit);  // never run away
     });
-    RunSaver(app);
+    return RunSaver(app);
   }
 
   static void Push(HeadlessPlatform& p, InputEvent::Kind kind, int x = 0, int y = 0) {
@@ -58,6 +59,7 @@ class FlightTest : public ::testing::Test {
   HeadlessPlatform platform{resources, store};
   int loopFrames = 0;
   std::string firstScene;
+  std::ostringstream log;  // the start-up log of the last run
 };
 
 TEST_F(FlightTest, TheSeedChoosesTheStartSceneAndWorld) {
@@ -115,8 +117,6 @@ TEST_F(FlightTest, WhereThePointerRestedBeforeTheFlightIsNoMoveButAKeyStillCount
 }
 
 TEST_F(FlightTest, TheStartUpRunsInItsOrderAndTheDisplayIsGivenBack) {
-  std::ostringstream log;
-  Log().SetDestination(&log);
   store.Write("DefGamma", 0);
   store.Write("Gamma", 80);
   uint16_t original[768];
@@ -127,7 +127,6 @@ TEST_F(FlightTest, TheStartUpRunsInItsOrderAndTheDisplayIsGivenBack) {
     rampChanged = rampChanged || platform.gammaRamp()[700] != original[700];
     if (frame == 2) Push(platform, InputEvent::Kind::Quit);
   });
-  Log().SetDestination(nullptr);
   std::string text = log.str();
   size_t at = 0;
   for (const char* step : {"Start screensaver", "Set resolution: 160x120 ...", "Create window for monitor <Headless monitor Test>:160x120...",
@@ -142,15 +141,44 @@ TEST_F(FlightTest, TheStartUpRunsInItsOrderAndTheDisplayIsGivenBack) {
   EXPECT_EQ(platform.frames() > 360, true);  // loading screens and six seconds of intro came first
 }
 
+// While the flight runs it holds the display mode, the cursor, both windows
+// and the audio library; at the end it gives every one of them back.
+TEST_F(FlightTest, TheShutDownGivesBackModeCursorWindowsAndAudio) {
+  store.Write("UseDesktop", 0);
+  store.Write("Width", 640), store.Write("Height", 480), store.Write("Depth", 32);
+  store.Write("EnableMusic", 1);
+  HeadlessPlatform withAudio(resources, store, [](AudioLibrary&) { return true; });
+  withAudio.displays().Set({MakeHeadlessDisplay("Left", 160, 120, 0, 0, AdapterAttachedToDesktop | AdapterPrimary),
+                            MakeHeadlessDisplay("Right", 160, 120, 160, 0, AdapterAttachedToDesktop)});
+  withAudio.SetSecondsPerFrame(1.0 / 60);
+  bool heldEverything = false;
+  ScreensaverApp app(withAudio);
+  app.InitApp("q.scr /s");
+  withAudio.SetFrameHook([&](HeadlessPlatform& p, int64_t) {
+    if (!app.flight || app.flight->director.sceneLoads == 0) return;
+    heldEverything = p.modeSwitched() && p.switchedMode().width == 640 && !p.cursorVisible() &&
+                     p.windowsShown() && p.coverWindows().size() == 1 && p.audioLoaded();
+    Push(p, InputEvent::Kind::Quit);
+  });
+  EXPECT_EQ(RunSaver(app), RunStatus::Ok);
+  EXPECT_TRUE(heldEverything);
+  EXPECT_FALSE(withAudio.modeSwitched());
+  EXPECT_TRUE(withAudio.cursorVisible());
+  EXPECT_FALSE(withAudio.windowsShown());
+  EXPECT_TRUE(withAudio.coverWindows().empty());
+  EXPECT_EQ(withAudio.flightWindow().right, 0);
+  EXPECT_FALSE(withAudio.audioLoaded());
+}
+
 TEST_F(FlightTest, WithoutAnyMonitorNothingIsDrawn) {
   platform.displays().Set({});
-  Run([](int) {});
+  EXPECT_EQ(Run([](int) {}), RunStatus::NoWindow);
   EXPECT_EQ(platform.frames(), 0);
 }
 
 TEST_F(FlightTest, AMissingAudioLibraryEndsTheRunBeforeTheIntro) {
   store.Write("EnableMusic", 1);
-  Run([](int) {});
+  EXPECT_EQ(Run([](int) {}), RunStatus::NoAudioLibrary);
   EXPECT_EQ(loopFrames, 0);
   EXPECT_LT(platform.frames(), 10);  // only the loading screens
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "assets/archive/archive_writer.h"
-#include "host/debug_log.h"
+#include "base/debug_log.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/memory_settings_store.h"
 #include "support/fake_resources.h"
@@ -56,6 +56,7 @@ class MusicPlayerTest : public ::testing::Test {
   }
   FakeResources resources;
   MemorySettingsStore store;
+  DebugLog debugLog;
 };
 
 TEST_F(MusicPlayerTest, PlaysTheTrackInALoopAndPutsTheVolumeBack) {
@@ -64,7 +65,7 @@ TEST_F(MusicPlayerTest, PlaysTheTrackInALoopAndPutsTheVolumeBack) {
     return true;
   });
   {
-    MusicPlayer music(platform);
+    MusicPlayer music(platform, resources.resources(), debugLog);
     ASSERT_TRUE(music.Start(100, 0x1234));
     EXPECT_EQ(loadedSize, 1234u);
     music.Stop();
@@ -79,10 +80,9 @@ TEST_F(MusicPlayerTest, PlaysTheTrackInALoopAndPutsTheVolumeBack) {
 TEST_F(MusicPlayerTest, AMissingLibraryIsLoggedAndReported) {
   HeadlessPlatform platform(resources, store);
   std::ostringstream log;
-  Log().SetDestination(&log);
-  MusicPlayer music(platform);
+  debugLog.SetDestination(&log);
+  MusicPlayer music(platform, resources.resources(), debugLog);
   EXPECT_FALSE(music.Start(75, 0));
-  Log().SetDestination(nullptr);
   EXPECT_EQ(log.str(), "Error: Can't load BASS.DLL\n");
   EXPECT_TRUE(calls.empty());
 }

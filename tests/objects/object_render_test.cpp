@@ -28,8 +28,8 @@ TEST_F(ObjectRender, EnvSkyIsPaintedOverWhatCameBeforeAndUnderEverythingAfter) {
   EXPECT_GT(Rgb(44, 60)[0], 200);  // red over the nearer cube drawn before it
   EXPECT_LT(Rgb(44, 60)[1], 40);
   EXPECT_EQ(Depth(120, 60), 1.0f);  // the sky wrote no depth
-  objects[2]->Render(director);
-  objects[3]->Render(director);
+  objects[2]->Render(camera);
+  objects[3]->Render(camera);
   EXPECT_GT(Rgb(116, 60)[1], 150);  // a cube 500 units away covers the sky
   EXPECT_LT(Rgb(44, 60)[1], 40);   // the near cube's depth still hides the one behind it
 }
@@ -159,7 +159,7 @@ TEST_F(ObjectRender, DustIsDrawnOverNearerObjects) {
   dust->particleVelocity = dust->particleAcceleration = {{0, 0, 0}};
   Draw({0});
   EXPECT_LT(Rgb(80, 60)[2], 30);
-  dust->Render(director);
+  dust->Render(camera);
   EXPECT_GT(Rgb(80, 60)[2], 150);
 }
 
@@ -171,7 +171,7 @@ TEST_F(ObjectRender, MeshMaterialOnTwoUnits) {
   for (auto [multiTexture, extra, colour] : {std::tuple{true, "", std::vector{0, 209, 0}},
                                              {true, "light\n", std::vector{209, 255, 255}},
                                              {false, "", std::vector{209, 209, 0}}}) {
-    if (!multiTexture) GlExt() = GlExtensions{};  // before the mesh list is compiled
+    if (!multiTexture) gl = GlExtensions{};  // before the mesh list is compiled
     objects.clear();
     Load(mesh + extra + "end\nENDWORLD\n");
     Draw({0});
@@ -198,7 +198,7 @@ TEST_F(ObjectRender, ObjectsWithoutTexturesDrawWithTheBoundOne) {
 // Everything the resting state fixes, as one list: capabilities, blend
 // factors, active unit, matrix mode, depth writes, the three matrices and
 // texturing on unit 1.
-std::vector<float> RestingState() {
+std::vector<float> RestingState(const GlExtensions& gl) {
   std::vector<float> state;
   for (GLenum cap : {GL_LIGHTING, GL_ALPHA_TEST, GL_BLEND, GL_DEPTH_TEST, GL_TEXTURE_2D, GL_CULL_FACE, GL_FOG,
                      GL_COLOR_MATERIAL, GL_LIGHT0, GL_TEXTURE_GEN_S})
@@ -213,9 +213,9 @@ std::vector<float> RestingState() {
     glGetFloatv(matrix, m);
     state.insert(state.end(), m, m + 16);
   }
-  GlExt().activeTexture(GL_TEXTURE1_ARB);
+  gl.activeTexture(GL_TEXTURE1_ARB);
   state.push_back(glIsEnabled(GL_TEXTURE_2D));
-  GlExt().activeTexture(GL_TEXTURE0_ARB);
+  gl.activeTexture(GL_TEXTURE0_ARB);
   return state;
 }
 
@@ -227,14 +227,14 @@ TEST_F(ObjectRender, EveryKindLeavesTheRestingState) {
        "\ttexture textures\\white.jpg\n\ttexture a\n\ttexture b\nend\nflame\nbegin\nparent m\nend\n"
        "ps\nbegin\nline\ntime 1\ndens 3\nend\nps\nbegin\ncircle\ntime 1\ndens 3\nend\nENDWORLD\n");
   objects.push_back(CreateDustField(context));
-  director.sceneFog = true;
+  camera.sceneFog = true;
   for (size_t i = 0; i < objects.size(); ++i) {
     Clear();
     glEnable(GL_LIGHTING), glEnable(GL_ALPHA_TEST);
-    std::vector<float> expected = RestingState();
+    std::vector<float> expected = RestingState(gl);
     if (i == 8 || i == 9) expected[0] = expected[1] = 0;  // "line" and "circ" leave both off
-    objects[i]->Render(director);
-    EXPECT_EQ(RestingState(), expected) << "object " << i;
+    objects[i]->Render(camera);
+    EXPECT_EQ(RestingState(gl), expected) << "object " << i;
   }
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }

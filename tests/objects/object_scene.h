@@ -10,15 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "assets/archive/archive_log.h"
 #include "assets/archive/archive_writer.h"
-#include "director/scene_director.h"
-#include "host/debug_log.h"
+#include "base/debug_log.h"
+#include "base/random.h"
 #include "objects/object_context.h"
 #include "objects/object_file.h"
 #include "platform/headless/headless_platform.h"
 #include "render/gl.h"
+#include "render/camera_view.h"
 #include "render/gl_setup.h"
+#include "render/render_resources.h"
 #include "settings/memory_settings_store.h"
 #include "support/fake_resources.h"
 #include "support/mesh_bytes.h"
@@ -30,15 +31,13 @@ class ObjectScene : public ::testing::Test {
   using Bytes = std::vector<uint8_t>;
 
   void SetUp() override {
-    const char* tmp = std::getenv("QV_TEST_TMP");
-    SetArchiveLogPath(std::string(tmp ? tmp : "/tmp") + "/objects_debug_unrar.txt");
     ASSERT_TRUE(platform.CreateFlightWindow({0, 0, Width, Height}, Width, Height));
     settings.Width = Width, settings.Height = Height, settings.Depth = 32, settings.DefGamma = true;
     settings.ViewPortTop = settings.ViewPortHeight = Height;
     SavedGammaRamp gamma;
-    InitOpenGL(platform, settings, aspect, gamma);
-    Log().SetDestination(&log);
-    context = {&settings, &aspect, &random, &director, [this] { ++progress; }};
+    debugLog.SetDestination(&log);
+    InitOpenGL(platform, settings, aspect, gl, gamma, debugLog);
+    context = {&settings, &aspect, &random, &camera, &render, [this] { ++progress; }};
     members["meshes\\env.dat"] = members["meshes\\sphere.dat"] = members["meshes\\cube.dat"] = EnvMesh().Encode();
     for (auto [name, r, g, b] : {std::tuple{"white", 255, 255, 255}, {"red", 255, 0, 0}, {"yellow", 255, 255, 0},
                                  {"cyan", 0, 255, 255}, {"particle", 255, 255, 255}}) {
@@ -48,11 +47,6 @@ class ObjectScene : public ::testing::Test {
     }
     LookAlong({0, 0, -1}, {0, 1, 0});
   }
-  void TearDown() override {
-    Log().SetDestination(nullptr);
-    SetArchiveLogPath("");
-  }
-
   // Parses text as the object file name (packed with the other members).
   void Load(const std::string& text, const std::string& name = "world.txt") {
     members[name] = Bytes(text.begin(), text.end());
@@ -68,10 +62,10 @@ class ObjectScene : public ::testing::Test {
     return *object;
   }
 
-  // Camera at eye looking along look: the director and the model-view as
-  // the frame renderer sets them, light 1 included.
+  // Camera at eye looking along look: the camera view and the model-view
+  // as the frame renderer sets them, light 1 included.
   void LookAlong(Vec3 look, Vec3 up, Vec3 eye = {0, 0, 0}) {
-    director.position = director.eye = eye, director.look = look, director.up = up;
+    camera.position = camera.eye = eye, camera.look = look;
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(eye.x, eye.y, eye.z, eye.x + look.x, eye.y + look.y, eye.z + look.z, up.x, up.y, up.z);
@@ -82,7 +76,7 @@ class ObjectScene : public ::testing::Test {
   // Clears and draws the objects with the given indices, in that order.
   void Draw(std::initializer_list<size_t> indices) {
     Clear();
-    for (size_t i : indices) objects.at(i)->Render(director);
+    for (size_t i : indices) objects.at(i)->Render(camera);
   }
 
   // RGB of one window pixel, y from the bottom.
@@ -119,10 +113,13 @@ class ObjectScene : public ::testing::Test {
   Settings settings;
   ViewAspect aspect;
   RandomGenerator random;
-  SceneDirector director;
+  CameraView camera;
+  std::ostringstream log;
+  DebugLog debugLog;
+  GlExtensions gl;
+  RenderResources render{resources.resources(), debugLog, gl};
   ObjectContext context;
   int progress = 0;
-  std::ostringstream log;
   std::map<std::string, Bytes> members;
   ObjectFileParser parser{context};
   ObjectList objects;

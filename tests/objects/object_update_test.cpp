@@ -54,17 +54,17 @@ TEST_F(ObjectUpdate, DynamicMeshFollowsItsTrackAtTheSceneClock) {
   ship.track = {key, key};
   ship.track[0].time = 1, ship.track[1].time = 3, ship.track[1].position = {10, 0, 0};
 
-  director.sceneClock = 0.5f;  // before the first key: the pose stays
+  camera.sceneClock = 0.5f;  // before the first key: the pose stays
   ship.Update(0);
   EXPECT_FLOAT_EQ(ship.position.x, 7);
-  director.sceneClock = 2;
+  camera.sceneClock = 2;
   ship.Update(0);
   EXPECT_NEAR(ship.position.x, 5, 1e-5);  // half way, tangents zero
   EXPECT_FLOAT_EQ(ship.trackTime, 2);
   EXPECT_NEAR(ship.look.x, 1, 1e-6);  // the image of the x axis
   EXPECT_NEAR(ship.right.y, -1, 1e-6);  // the negated image of the y axis
   ship.track[0].time = 0;
-  director.sceneClock = 9;  // past the end: time 0 of the first segment
+  camera.sceneClock = 9;  // past the end: time 0 of the first segment
   ship.Update(0);
   EXPECT_NEAR(ship.position.x, 0, 1e-5);
 }
@@ -75,19 +75,19 @@ TEST_F(ObjectUpdate, DustDriftsByFrameTimeAndRespawnsAroundTheCamera) {
   EXPECT_TRUE(dust->count == 800 && glIsTexture(dust->texture));
   for (Vec3 p : dust->particlePosition) EXPECT_NEAR(Length(p), 250, 1e-3);
   dust->SetParticleCount(2);
-  director.position = {0, 0, 100};
+  camera.position = {0, 0, 100};
   dust->particlePosition = {{0, 0, 50}, {0, 0, 300}};
   dust->particleVelocity = {{1, 0, 0}, {0, 0, 0}};
   dust->particleAcceleration = {{0, 0.5f, 0}, {0, 0, 0}};
   dust->SetFrameTime(1.0 / 300);
-  dust->Render(director);
+  dust->Render(camera);
   EXPECT_NEAR(dust->particlePosition[0].x, 0.2f, 1e-6);  // a fifth of a 60 Hz step
   EXPECT_NEAR(dust->particleVelocity[0].y, 0.1f, 1e-6);
-  float d = Length(Sub(dust->particlePosition[1], director.position));
+  float d = Length(Sub(dust->particlePosition[1], camera.position));
   EXPECT_TRUE(d >= 100 && d <= 110.001f) << d;
   EXPECT_EQ(Length(dust->particleVelocity[1]), 0);
   dust->SetFrameTime(1.0 / 60);
-  dust->Render(director);
+  dust->Render(camera);
   EXPECT_NEAR(dust->particlePosition[0].x, 1.2f, 1e-5);  // a whole step
 }
 

@@ -86,14 +86,19 @@ TEST(SdlPlatform, AKeyPressedWhileLoadingEndsTheRunAfterTheIntro) {
   resources.Set(135, ShippedResource("def_settings.txt"));
   MemorySettingsStore store;
   store.Write("EnableMusic", 0);
-  SdlPlatform platform(store, nullptr, 320, 240);
+  // The test's archive instead of the built-in one.
+  struct TestPlatform : SdlPlatform {
+    TestPlatform(SettingsStore& store, const ResourceSource& source)
+        : SdlPlatform(store, nullptr, 320, 240), source(source) {}
+    const ResourceSource& Resources() override { return source; }
+    const ResourceSource& source;
+  } platform(store, resources);
   SDL_Event key = KeyEvent(SDL_KEYDOWN, SDLK_SPACE);
   ASSERT_EQ(SDL_PushEvent(&key), 1);
   ScreensaverApp app(platform);
-  InstallResourceSource(&resources);  // the test's archive instead of the built-in one
   app.InitApp("quorvan3d /s");
   Uint64 start = SDL_GetTicks64();
-  EXPECT_EQ(RunSaver(app), 0);
+  EXPECT_EQ(RunSaver(app), RunStatus::Ok);
   Uint64 elapsed = SDL_GetTicks64() - start;
   EXPECT_GE(elapsed, 6000u);
   EXPECT_LT(elapsed, 30000u);

@@ -26,7 +26,7 @@ class DigitFontTest : public OverlayGl {
 
 TEST_F(DigitFontTest, EachCharacterDrawsItsCellCountedFromTheTopLeft) {
   ServeFontPicture(resources);
-  BuildDigitFont(font);
+  BuildDigitFont(font, render);
   EXPECT_EQ(log.str(), "Load texture <c.jpg> ...\n");
   Frame frame = Draw(0, 0, "0123456789:;<");
   for (int cell = 0; cell < DigitCellCount; ++cell)
@@ -35,14 +35,14 @@ TEST_F(DigitFontTest, EachCharacterDrawsItsCellCountedFromTheTopLeft) {
 
 TEST_F(DigitFontTest, EightGlyphsSpanSevenAdvancesAndOneGlyph) {
   ServeFontPicture(resources);
-  BuildDigitFont(font);
+  BuildDigitFont(font, render);
   EXPECT_EQ(Extent(Draw(420, 0, "12:05:09"), Lit), (PixelRect{420, 0, 798, 64}));
 }
 
 TEST_F(DigitFontTest, CharactersOutsideTheFontAreSkippedWithoutCallingAnyOtherList) {
   ServeFontPicture(resources);
   GLuint before = glGenLists(1);
-  BuildDigitFont(font);
+  BuildDigitFont(font, render);
   GLuint after = glGenLists(1);
   ASSERT_EQ(before + 1, font.firstList);  // what '/' would call
   ASSERT_EQ(after, font.firstList + 13);  // what '=' would call
@@ -60,7 +60,7 @@ TEST_F(DigitFontTest, CharactersOutsideTheFontAreSkippedWithoutCallingAnyOtherLi
 }
 
 TEST_F(DigitFontTest, WithoutThePictureTheGlyphsDrawAsWhiteQuads) {
-  BuildDigitFont(font);
+  BuildDigitFont(font, render);
   EXPECT_EQ(log.str(), "Load texture <c.jpg> ...failed!\n");
   EXPECT_EQ(font.texture, 0u);
   Frame frame = Draw(0, 0, "7");

@@ -20,7 +20,7 @@ class GlSetup : public HeadlessGl {
     s.Gamma = 50;
     return s;
   }
-  void Init(Settings& s, ViewAspect aspect = {}) { InitOpenGL(platform, s, aspect, saved); }
+  void Init(Settings& s, ViewAspect aspect = {}) { InitOpenGL(platform, s, aspect, gl, saved, debugLog); }
 
   std::vector<float> Matrix(GLenum which) {
     std::vector<float> m(16);
@@ -54,7 +54,7 @@ class UnreadableGammaPlatform : public HeadlessPlatform {
 
 TEST_F(GlSetup, BaselineCapabilitiesBlendingMatricesAndLights) {
   Settings s = Defaults();
-  EXPECT_TRUE(InitOpenGL(platform, s, {}, saved));
+  InitOpenGL(platform, s, {}, gl, saved, debugLog);
   for (GLenum cap : {GL_ALPHA_TEST, GL_DEPTH_TEST, GL_LIGHTING, GL_LIGHT1, GL_BLEND, GL_TEXTURE_2D, GL_NORMALIZE})
     EXPECT_TRUE(glIsEnabled(cap)) << std::hex << cap;
   EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
@@ -139,16 +139,16 @@ TEST_F(GlSetup, MultitextureIsFoundOrReportedMissing) {
   Settings s = Defaults();
   Init(s);
   EXPECT_TRUE(s.MultiTexture);
-  EXPECT_TRUE(GlExt().multiTexture);
-  EXPECT_NE(GlExt().clientActiveTexture, nullptr);
+  EXPECT_TRUE(gl.multiTexture);
+  EXPECT_NE(gl.clientActiveTexture, nullptr);
 
   NoMultiTexturePlatform bare(resources, store);
   Settings t = Defaults();
   t.MultiTexture = true;
-  InitOpenGL(bare, t, {}, saved);
+  InitOpenGL(bare, t, {}, gl, saved, debugLog);
   EXPECT_FALSE(t.MultiTexture);
-  EXPECT_FALSE(GlExt().multiTexture);
-  EXPECT_EQ(GlExt().activeTexture, nullptr);
+  EXPECT_FALSE(gl.multiTexture);
+  EXPECT_EQ(gl.activeTexture, nullptr);
   EXPECT_NE(log.str().find("Init multitexture extension ... multitexture unsupported!/nSet swap interval..."),
             std::string::npos);
 }
@@ -205,7 +205,7 @@ TEST_F(GlSetup, AnUnreadableRampIsResetToExponentOne) {
   UnreadableGammaPlatform display(resources, store);
   Settings s = Defaults();
   s.Gamma = 100;
-  InitOpenGL(display, s, {}, saved);
+  InitOpenGL(display, s, {}, gl, saved, debugLog);
   EXPECT_EQ(display.gammaRamp()[64], 32768);
   RestoreGammaRamp(display, saved);
   EXPECT_EQ(display.gammaRamp()[255], 65280);

@@ -6,9 +6,10 @@
 #include <sstream>
 #include <vector>
 
-#include "host/debug_log.h"
+#include "base/debug_log.h"
 #include "platform/headless/headless_platform.h"
 #include "render/gl.h"
+#include "render/render_resources.h"
 #include "settings/memory_settings_store.h"
 #include "support/fake_resources.h"
 
@@ -19,9 +20,8 @@ class HeadlessGl : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(platform.CreateFlightWindow({0, 0, Size, Size}, Size, Size));
-    Log().SetDestination(&log);
+    debugLog.SetDestination(&log);
   }
-  void TearDown() override { Log().SetDestination(nullptr); }
 
   // RGBA of one window pixel, y counted from the bottom.
   std::vector<uint8_t> Pixel(int x, int y) { return platform.ReadPixels(x, y, 1, 1); }
@@ -43,4 +43,7 @@ class HeadlessGl : public ::testing::Test {
   MemorySettingsStore store;
   HeadlessPlatform platform{resources, store};
   std::ostringstream log;
+  DebugLog debugLog;
+  GlExtensions gl;
+  RenderResources render{resources.resources(), debugLog, gl};
 };

@@ -11,7 +11,7 @@ class HudTest : public OverlayGl {
   void OpenWithFont() {
     Open(800, 600);
     ServeFontPicture(resources);
-    BuildDigitFont(hud.font);
+    BuildDigitFont(hud.font, render);
   }
   // The cells of text, glyph by glyph from x, as they appear in the frame.
   void ExpectText(const Frame& frame, int x, int y, const std::string& text) {
@@ -149,7 +149,7 @@ TEST_F(LoadingScreenTest, LoadingPictureStandsUprightInTheMiddleAtAnySize) {
   };
   for (Case c : {Case{800, 600, {272, 152, 528, 448}}, Case{1024, 768, {348, 195, 676, 573}}}) {
     Open(c.width, c.height);
-    LoadLoadingImages(hud, nullptr);
+    LoadLoadingImages(hud, render);
     LoadingScreen(hud, settings, 1);
     Frame frame = Grab();
     EXPECT_EQ(Extent(frame, Lit), c.picture) << c.width;
@@ -175,7 +175,7 @@ TEST_F(LoadingScreenTest, EachCornerImageCovers256By128PixelsOfItsCorner) {
   for (int size : {800, 1024}) {
     Open(size, size * 3 / 4);
     int w = size, h = size * 3 / 4;
-    LoadLoadingImages(hud, nullptr);
+    LoadLoadingImages(hud, render);
     Clear({0, 0, 128});
     LoadingScreen(hud, settings, 1);
     Frame frame = Grab();
@@ -190,7 +190,7 @@ TEST_F(LoadingScreenTest, EachCornerImageCovers256By128PixelsOfItsCorner) {
 TEST_F(LoadingScreenTest, IntroKeepsTheLoadingScreensBlendingOnceThenAddsAndEndsWhite) {
   ServeInvisibleCorners();
   Open(800, 600);
-  LoadLoadingImages(hud, nullptr);
+  LoadLoadingImages(hud, render);
   LoadingScreen(hud, settings, 1);
   Clear({0, 0, 0});
   IntroTransition(hud, settings, 0);  // the loading picture over the glow, opaque

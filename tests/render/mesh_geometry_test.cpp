@@ -12,7 +12,7 @@ class MeshGeometryTest : public HeadlessGl {
  protected:
   void SetUp() override {
     HeadlessGl::SetUp();
-    GlExt() = GlExtensions{};  // plain texture coordinates unless a test looks the units up
+    gl = GlExtensions{};  // plain texture coordinates unless a test looks the units up
   }
 
   // The corners GL is given when the list is called, in feedback mode:
@@ -40,16 +40,16 @@ class MeshGeometryTest : public HeadlessGl {
   }
 
   std::vector<float> Current(GLenum what, GLenum unit) {
-    if (GlExt().activeTexture) GlExt().activeTexture(unit);
+    if (gl.activeTexture) gl.activeTexture(unit);
     std::vector<float> v(4);
     glGetFloatv(what, v.data());
-    if (GlExt().activeTexture) GlExt().activeTexture(GL_TEXTURE0_ARB);
+    if (gl.activeTexture) gl.activeTexture(GL_TEXTURE0_ARB);
     return v;
   }
 
   void UseMultiTexture() {
-    LookUpMultiTexture([this](const char* name) { return platform.GetGLProcAddress(name); }, GlExt());
-    ASSERT_TRUE(GlExt().multiTexture);
+    LookUpMultiTexture([this](const char* name) { return platform.GetGLProcAddress(name); }, gl);
+    ASSERT_TRUE(gl.multiTexture);
   }
 };
 
@@ -68,7 +68,7 @@ TEST_F(MeshGeometryTest, TheCubeReplaysItsFacesInFileOrder) {
   const MeshBytes cube = EnvMesh();
   std::vector<uint8_t> bytes = cube.Encode();
   MeshGeometry geometry;
-  ASSERT_TRUE(geometry.LoadMeshData(bytes.data(), bytes.size()));
+  ASSERT_TRUE(geometry.LoadMeshData(render, bytes.data(), bytes.size()));
   ASSERT_NE(geometry.displayList, 0u);
   auto triangles = Feedback(geometry.displayList);
   ASSERT_EQ(triangles.size(), 12u);
@@ -90,7 +90,7 @@ TEST_F(MeshGeometryTest, TheCubeReplaysItsFacesInFileOrder) {
 TEST_F(MeshGeometryTest, TheCubeDrawsItsSilhouette) {
   std::vector<uint8_t> bytes = EnvMesh().Encode();
   MeshGeometry geometry;
-  ASSERT_TRUE(geometry.LoadMeshData(bytes.data(), bytes.size()));
+  ASSERT_TRUE(geometry.LoadMeshData(render, bytes.data(), bytes.size()));
   FlatState();
   glCallList(geometry.displayList);
   EXPECT_EQ(Pixel(Size / 2, Size / 2)[0], 255);
@@ -103,10 +103,10 @@ TEST_F(MeshGeometryTest, TextureCoordinatesGoToBothUnitsOnlyWhenMultitexturing) 
   std::vector<uint8_t> bytes = Triangle().Encode();
   for (bool multiTexture : {false, true}) {
     UseMultiTexture();
-    GlExt().multiTexCoord2f(GL_TEXTURE1_ARB, 0, 0);  // unit 1 starts at the origin
-    if (!multiTexture) GlExt() = GlExtensions{};
+    gl.multiTexCoord2f(GL_TEXTURE1_ARB, 0, 0);  // unit 1 starts at the origin
+    if (!multiTexture) gl = GlExtensions{};
     MeshGeometry geometry;
-    ASSERT_TRUE(geometry.LoadMeshData(bytes.data(), bytes.size()));
+    ASSERT_TRUE(geometry.LoadMeshData(render, bytes.data(), bytes.size()));
     glCallList(geometry.displayList);
     UseMultiTexture();  // to read unit 1 back
     const std::vector<float> coordinate = {0.25f, 0.75f, 0, 1}, untouched = {0, 0, 0, 1};
@@ -121,7 +121,7 @@ TEST_F(MeshGeometryTest, AMeshWithoutFacesCompilesAnEmptyBatch) {
   empty.corners.clear(), empty.texCorners.clear(), empty.normals.clear();
   std::vector<uint8_t> bytes = empty.Encode();
   MeshGeometry geometry;
-  ASSERT_TRUE(geometry.LoadMeshData(bytes.data(), bytes.size()));
+  ASSERT_TRUE(geometry.LoadMeshData(render, bytes.data(), bytes.size()));
   EXPECT_TRUE(glIsList(geometry.displayList));
   EXPECT_TRUE(Feedback(geometry.displayList).empty());
 }
@@ -133,9 +133,9 @@ TEST_F(MeshGeometryTest, DamagedOrMissingMeshesLeaveTheListAlone) {
   std::vector<uint8_t> shortFile = EnvMesh().Encode();
   shortFile.resize(500);
   MeshGeometry geometry{5};
-  EXPECT_FALSE(geometry.LoadMeshData(bad.data(), bad.size()));
-  EXPECT_FALSE(geometry.LoadMeshData(shortFile.data(), shortFile.size()));
-  EXPECT_FALSE(geometry.LoadMesh("meshes\\env.dat"));
+  EXPECT_FALSE(geometry.LoadMeshData(render, bad.data(), bad.size()));
+  EXPECT_FALSE(geometry.LoadMeshData(render, shortFile.data(), shortFile.size()));
+  EXPECT_FALSE(geometry.LoadMesh(render, "meshes\\env.dat"));
   EXPECT_EQ(geometry.displayList, 5u);
   for (GLuint list = 1; list < 16; ++list) EXPECT_FALSE(glIsList(list)) << list;
   EXPECT_EQ(log.str(),

@@ -12,12 +12,13 @@
 #include <vector>
 
 #include "assets/archive/archive_writer.h"
-#include "host/debug_log.h"
+#include "base/debug_log.h"
 #include "platform/headless/headless_platform.h"
 #include "render/gl.h"
 #include "render/gl_setup.h"
 #include "settings/display_settings.h"
 #include "settings/memory_settings_store.h"
+#include "render/render_resources.h"
 #include "support/fake_resources.h"
 #include "tools/common/jpeg_writer.h"
 
@@ -112,8 +113,7 @@ inline int CellAt(const Frame& frame, float x, int y) {
 
 class OverlayGl : public ::testing::Test {
  protected:
-  void SetUp() override { Log().SetDestination(&log); }
-  void TearDown() override { Log().SetDestination(nullptr); }
+  void SetUp() override { debugLog.SetDestination(&log); }
 
   // Opens (or reopens) the window, derives the picture rows and sets the
   // start-up's GL state; the frame is cleared to black.
@@ -125,7 +125,7 @@ class OverlayGl : public ::testing::Test {
     ApplyViewport(settings, aspect);
     ASSERT_TRUE(platform.CreateFlightWindow({0, 0, width, height}, width, height));
     SavedGammaRamp saved;
-    InitOpenGL(platform, settings, aspect, saved);
+    InitOpenGL(platform, settings, aspect, gl, saved, debugLog);
     Clear({0, 0, 0});
     log.str("");
   }
@@ -142,4 +142,7 @@ class OverlayGl : public ::testing::Test {
   HeadlessPlatform platform{resources, store};
   Settings settings;
   std::ostringstream log;
+  DebugLog debugLog;
+  GlExtensions gl;
+  RenderResources render{resources.resources(), debugLog, gl};
 };

@@ -72,7 +72,7 @@ class TextureLoader : public HeadlessGl {
 TEST_F(TextureLoader, ThePicturesTopRowEndsUpAtTheTopOfTheTexture) {
   resources.Set(133, EncodeJpeg(Size, Size, RedOverBlue(Size, Size), 95));
   GLuint texture = 0;
-  ASSERT_TRUE(LoadTexture(texture, "load.jpg", true, 133));
+  ASSERT_TRUE(LoadTexture(render, texture, "load.jpg", true, 133));
   EXPECT_NE(texture, 0u);
   EXPECT_EQ(log.str(), "Load texture <load.jpg> ...\n");
   DrawBoundTexture();
@@ -86,7 +86,7 @@ TEST_F(TextureLoader, ThePicturesTopRowEndsUpAtTheTopOfTheTexture) {
 TEST_F(TextureLoader, PicturesOfAnySizeAreMipmappedTrilinearLensRingsAreNot) {
   resources.Set(134, EncodeJpeg(720, 360, RedOverBlue(720, 360), 80));
   GLuint texture = 0;
-  ASSERT_TRUE(LoadTexture(texture, "loadg.jpg", true, 134));
+  ASSERT_TRUE(LoadTexture(render, texture, "loadg.jpg", true, 134));
   GLint bound = 0, alignment = 0;
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
   glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
@@ -101,7 +101,7 @@ TEST_F(TextureLoader, PicturesOfAnySizeAreMipmappedTrilinearLensRingsAreNot) {
 
   DecodedImage lens;  // lens rings: one level, linear filters
   Bytes jpeg = EncodeJpeg(32, 32, RedOverBlue(32, 32), 95);
-  ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size(), lens));
+  ASSERT_EQ(DecodeJpeg(jpeg.data(), jpeg.size(), lens), ImageStatus::Ok);
   EXPECT_NE(UploadLensTexture(lens), 0u);
   EXPECT_EQ(Parameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
   EXPECT_EQ(LevelWidth(0), 32);
@@ -110,10 +110,10 @@ TEST_F(TextureLoader, PicturesOfAnySizeAreMipmappedTrilinearLensRingsAreNot) {
 
 TEST_F(TextureLoader, AMissingPictureMakesNoTextureAndKeepsTheField) {
   GLuint texture = 77, texture2 = 78, lens = 79;
-  EXPECT_FALSE(LoadTexture(texture, "textures\\none.jpg"));
-  EXPECT_FALSE(LoadDetailTexture(texture2, "textures\\none2.jpg"));
-  EXPECT_FALSE(LoadLensTexture(lens, "textures\\ring.jpg"));
-  EXPECT_FALSE(LoadTexture(texture, "load.jpg", true, 133));
+  EXPECT_FALSE(LoadTexture(render, texture, "textures\\none.jpg"));
+  EXPECT_FALSE(LoadDetailTexture(render, texture2, "textures\\none2.jpg"));
+  EXPECT_FALSE(LoadLensTexture(render, lens, "textures\\ring.jpg"));
+  EXPECT_FALSE(LoadTexture(render, texture, "load.jpg", true, 133));
   EXPECT_EQ(texture, 77u);
   EXPECT_EQ(texture2, 78u);
   EXPECT_EQ(lens, 79u);
@@ -134,28 +134,23 @@ TEST_F(TextureLoader, TgaPicturesOfEveryDepthUploadAsRgba) {
       {132, {0x11, 0x11, 0x11, 255, 0x99, 0x99, 0x99, 255}},
   };
   for (const auto& [id, expected] : cases) {
-    GLuint texture = LoadTgaTexture("corner.tga", true, id, nullptr);
+    ImageStatus status;
+    GLuint texture = LoadTgaTexture(render, "corner.tga", true, id, status);
     ASSERT_NE(texture, 0u) << id;
     EXPECT_EQ(Parameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
     EXPECT_EQ(LevelZeroRgba(expected.size() / 4), expected) << id;
   }
 }
 
-TEST_F(TextureLoader, UnloadableTgaPicturesGiveZeroAndTheDepthMessageIsPassedOn) {
+TEST_F(TextureLoader, UnloadableTgaPicturesGiveZeroAndSayWhy) {
   resources.Set(129, Tga(2, 15, 1, {0, 0}));
-  struct ToPlatform : MessageSink {  // as the host forwards boxes
-    Platform& platform;
-    explicit ToPlatform(Platform& p) : platform(p) {}
-    void ShowMessage(const char* text, const char* caption) override {
-      platform.ShowMessage(text, caption, MessageIcon::None);
-    }
-  } show(platform);
-  EXPECT_EQ(LoadTgaTexture("4loader_rd.tga", true, 129, &show), 0u);
-  EXPECT_EQ(LoadTgaTexture("4loader_rd.tga", true, 128, &show), 0u);
-  EXPECT_EQ(LoadTgaTexture("4loader_rd.tga", false, 0, &show), 0u);
-  ASSERT_EQ(platform.messages().size(), 1u);
-  EXPECT_EQ(platform.messages()[0].text, "Unsupported image depth.");
-  EXPECT_EQ(platform.messages()[0].caption, "TGA");
+  ImageStatus status;
+  EXPECT_EQ(LoadTgaTexture(render, "4loader_rd.tga", true, 129, status), 0u);
+  EXPECT_EQ(status, ImageStatus::UnsupportedDepth);
+  EXPECT_EQ(LoadTgaTexture(render, "4loader_rd.tga", true, 128, status), 0u);
+  EXPECT_EQ(status, ImageStatus::Missing);
+  EXPECT_EQ(LoadTgaTexture(render, "4loader_rd.tga", false, 0, status), 0u);
+  EXPECT_EQ(status, ImageStatus::Missing);
   EXPECT_FALSE(AnyTextureExists());
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/message_sink.h"
+#include "base/message_sink.h"
 
 struct RecordedMessages : MessageSink {
   struct Box {

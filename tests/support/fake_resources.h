@@ -1,17 +1,15 @@
-// FakeResources: numbered resources a test makes itself, installed as the
-// process-wide resource source for the test's lifetime.
+// FakeResources: numbered resources a test makes itself, and the Resources
+// over them that loaders under test read (archive diagnostics dropped).
 #pragma once
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "assets/resource_source.h"
+#include "assets/resources.h"
 
 class FakeResources : public ResourceSource {
  public:
-  FakeResources() { InstallResourceSource(this); }
-  ~FakeResources() override { InstallResourceSource(nullptr); }
 
   void Set(int id, std::vector<uint8_t> bytes, const std::string& type = CustomDataType) {
     resources_[{type, id}] = std::move(bytes);
@@ -27,6 +25,10 @@ class FakeResources : public ResourceSource {
     return {it->second.data(), uint32_t(it->second.size()), true};
   }
 
+  const Resources& resources() const { return view_; }
+
  private:
   std::map<std::pair<std::string, int>, std::vector<uint8_t>> resources_;
+  DiscardedDiagnostics diagnostics_;
+  Resources view_{*this, diagnostics_};
 };

@@ -32,7 +32,8 @@ TEST(BuiltArchive, HoldsEveryContentFileAndExtractsEveryMember) {
   ArchiveView view{bytes.data(), uint32_t(bytes.size()), 0};
   std::set<std::string> members;
   int bad = 0;
-  ASSERT_TRUE(ListArchiveMembers(view, [&](const ArchiveEntry& entry, bool dataOk) {
+  DiscardedDiagnostics diagnostics;
+  ASSERT_TRUE(ListArchiveMembers(view, diagnostics, [&](const ArchiveEntry& entry, bool dataOk) {
     members.insert(entry.name);
     if (!dataOk || entry.headerBroken) ++bad;
   }));

@@ -3,7 +3,7 @@
 // +x axis with its +z axis up (+y is its left), and a ship's nose and top
 // follow the same axes.
 #pragma once
-#include "director/math.h"
+#include "base/math.h"
 
 // The view's half-extents at unit distance: right = tan of the horizontal
 // half-angle, up = of the vertical (the wide-screen picture).

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "director/math.h"
+#include "base/math.h"
 
 // A curve in space, travelled from its start (progress 0) to its end (1) at
 // a speed proportional to its length.

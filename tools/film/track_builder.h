@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "director/keyframes.h"
+#include "base/keyframes.h"
 #include "tools/film/framing.h"
 #include "tools/film/shot.h"
 

@@ -33,12 +33,9 @@ int Usage() {
 }
 
 // The reader's diagnostics of one operation, to tell the user why it failed.
-class Diagnostics {
+class Diagnostics : public ArchiveDiagnostics {
  public:
-  Diagnostics() {
-    SetArchiveDiagnosticHook([this](const std::string& text) { lines_.push_back(text); });
-  }
-  ~Diagnostics() { SetArchiveDiagnosticHook(nullptr); }
+  void Write(const std::string& text, std::source_location) override { lines_.push_back(text); }
   // The last diagnostic before the reader's closing failure line; only the
   // opening line before it means the scan found no such member.
   std::string Reason(bool extracting) const {
@@ -58,7 +55,7 @@ int List(int argc, char** argv) {
   if (!LoadArchive(argc ? argv[0] : nullptr, &source, &error)) return Fail(error);
   Diagnostics diagnostics;
   bool allOk = true;
-  bool read = ListArchiveMembers(source.view, [&](const ArchiveEntry& e, bool ok) {
+  bool read = ListArchiveMembers(source.view, diagnostics, [&](const ArchiveEntry& e, bool ok) {
     std::printf("%s\t%u\t%u\t0x%02X\t%s\n", e.name, unsigned(e.header.unpackedSize),
                 unsigned(e.header.packedSize), unsigned(e.header.method), ok ? "ok" : "bad");
     allOk = allOk && ok;
@@ -93,7 +90,7 @@ int Extract(int argc, char** argv) {
   Diagnostics diagnostics;
   uint8_t* buffer = nullptr;
   uint32_t length = 0;
-  if (!ExtractArchiveMember(member, source.view, "", &buffer, &length))
+  if (!ExtractArchiveMember(member, source.view, "", &buffer, &length, diagnostics))
     return Fail(std::string("cannot extract ") + member + " from " + source.label + ": " +
                 diagnostics.Reason(true));
   bool written = WriteOutput(output, buffer, length);

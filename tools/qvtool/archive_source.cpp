@@ -3,11 +3,16 @@
 #include <fstream>
 #include <iterator>
 
-#include "assets/resource_source.h"
+#include "platform/embedded_resources.h"
+
+const ResourceSource& BuiltInResources() {
+  static const EmbeddedResources builtIn;
+  return builtIn;
+}
 
 bool LoadArchive(const char* path, ArchiveSource* source, std::string* error) {
   if (!path) {
-    ResourceBytes bytes = FindInstalledResource(CustomDataType, ArchiveResourceId);
+    ResourceBytes bytes = BuiltInResources().Find(CustomDataType, ArchiveResourceId);
     if (!bytes.found) {
       *error = "no archive is built into this program; name an archive FILE";
       return false;

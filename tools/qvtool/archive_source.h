@@ -6,6 +6,10 @@
 #include <vector>
 
 #include "assets/archive/archive_reader.h"
+#include "assets/resource_source.h"
+
+// The resources built into this program: the archive, texts and images.
+const ResourceSource& BuiltInResources();
 
 struct ArchiveSource {
   std::vector<uint8_t> file;

@@ -172,15 +172,15 @@ int RunSimulate(int argc, char** argv) {
   EnvironmentList environments;
   WorldList worlds;
   ObjectList dynamicObjects;
-  if (!LoadEnvironments(environments, "env.txt", noObjects) ||
-      !LoadWorlds(worlds, "worlds.txt", environments, noObjects)) {
+  if (!LoadEnvironments(environments, "env.txt", app.resources, app.log, noObjects) ||
+      !LoadWorlds(worlds, "worlds.txt", environments, app.resources, app.log, noObjects)) {
     std::fprintf(stderr, "qvtool: the archive has no env.txt or worlds.txt\n");
     return 1;
   }
   RandomGenerator random;
   random.Seed(options.seed ? *options.seed : SeedFromClock());
   NoFog fog;
-  DirectorContext context{&app.settings, &worlds, &dynamicObjects, &random, &app.messages, &fog};
+  DirectorContext context{&app.settings, &worlds, &dynamicObjects, &random, &app.resources, &app.log, &fog};
   SceneDirector director;
   director.StartFlight(context);
   PrintSceneLoad(0, director);
@@ -330,7 +330,11 @@ int RunRender(int argc, char** argv) {
   ContactSheet sheet(320, int(320L * options.height / options.width), 4, QV_LABEL_FONT);
   FrameTaker taker(options, app, options.sheet.empty() ? nullptr : &sheet);
   platform.SetFrameHook([&taker](HeadlessPlatform& p, int64_t frame) { taker.OnFrame(p, frame); });
-  RunSaver(app);
+  RunStatus status = RunSaver(app);
+  if (status != RunStatus::Ok) {
+    std::fprintf(stderr, "qvtool render: the flight could not start: %s\n", RunStatusText(status));
+    return 1;
+  }
   if (!options.sheet.empty() && sheet.Write(options.sheet)) std::printf("%s\n", options.sheet.c_str());
   if (!taker.complete()) {
     std::fprintf(stderr, "qvtool: the flight ended before every frame was taken\n");

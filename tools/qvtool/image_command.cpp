@@ -24,13 +24,14 @@ struct Picture {
 bool DecodePicture(const std::vector<uint8_t>& bytes, Picture& picture) {
   if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8) {
     DecodedImage image;
-    if (!DecodeJpeg(bytes.data(), bytes.size(), image)) return false;
+    if (DecodeJpeg(bytes.data(), bytes.size(), image) != ImageStatus::Ok) return false;
     picture = {"JPEG", image.width, image.height, 3, 3, std::move(image.pixels)};
     return true;
   }
   TgaImage image;
-  StderrMessages messages;
-  if (!DecodeTga(bytes.data(), bytes.size(), image, &messages)) return false;
+  ImageStatus status = DecodeTga(bytes.data(), bytes.size(), image);
+  if (status == ImageStatus::UnsupportedDepth) StderrMessages().ShowMessage(ImageStatusText(status), "TGA");
+  if (status != ImageStatus::Ok) return false;
   picture = {"TGA", image.header.width, image.header.height, image.header.pixelDepth / 8, 4, TgaToRgba(image)};
   return true;
 }

@@ -42,9 +42,6 @@ int Usage(FILE* out) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage(stderr);
-  // The resources built into this program: the archive, texts and images.
-  static EmbeddedResources builtIn;
-  InstallResourceSource(&builtIn);
   for (const Command& c : kCommands) {
     if (std::strcmp(argv[1], c.name) != 0) continue;
     return c.run ? c.run(argc - 1, argv + 1) : Usage(stdout);

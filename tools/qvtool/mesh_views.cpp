@@ -164,7 +164,8 @@ std::vector<uint8_t> RenderMeshViews(const std::vector<MeshFile>& meshes, int wi
   if (!context.Create(w, h)) return {};
   SetUpState(uvGrid);
   std::vector<GLuint> lists;
-  for (const MeshFile& mesh : meshes) lists.push_back(CompileMesh(mesh));
+  const GlExtensions plainTexturing;  // one texture unit: the views need no second
+  for (const MeshFile& mesh : meshes) lists.push_back(CompileMesh(mesh, plainTexturing));
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   for (int v = 0; v < 4; ++v) DrawView(kViews[v], bounds, lists, (v % 2) * w / 2, (1 - v / 2) * h / 2, w / 2, h / 2);
   glFinish();

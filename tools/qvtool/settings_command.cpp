@@ -7,10 +7,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "assets/resources.h"
 #include "settings/default_settings.h"
 #include "settings/display_settings.h"
 #include "settings/file_settings_store.h"
 #include "settings/stored_settings.h"
+#include "tools/qvtool/archive_source.h"
 #include "tools/qvtool/commands.h"
 #include "tools/qvtool/settings_support.h"
 
@@ -38,7 +40,9 @@ void PrintSettings(const Settings& s, const ViewAspect& aspect) {
 int ShowEffective() {
   StderrMessages messages;
   DefaultSettingsTable table;
-  if (!LoadDefaultSettingsText(table, messages)) {
+  DiscardedDiagnostics noArchive;
+  const Resources resources(BuiltInResources(), noArchive);
+  if (!LoadDefaultSettingsText(table, resources, messages)) {
     std::fprintf(stderr,
                  "qvtool settings: this build has no built-in default settings (resource %d), "
                  "so the effective settings cannot be shown\n",

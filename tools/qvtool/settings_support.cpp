@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 
 void StderrMessages::ShowMessage(const char* text, const char* caption) {
   ++count_;

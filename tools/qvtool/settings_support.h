@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "settings/message_sink.h"
+#include "base/message_sink.h"
 
 // Prints each box as one line on standard error, its Windows-1251 text
 // turned into UTF-8, and counts them.

@@ -47,12 +47,12 @@ std::string Label(const std::string& name, int width, int height) {
 void AddPicture(ContactSheet& sheet, const std::string& name, const uint8_t* data, size_t size) {
   if (EndsWith(name, ".jpg")) {
     DecodedImage image;
-    if (DecodeJpeg(data, size, image))
+    if (DecodeJpeg(data, size, image) == ImageStatus::Ok)
       sheet.Add(image.width, image.height, FlipRows(image.pixels.data(), image.width, image.height, 3),
                 Label(name, image.width, image.height));
   } else if (EndsWith(name, ".tga")) {
     TgaImage image;
-    if (DecodeTga(data, size, image, nullptr)) {
+    if (DecodeTga(data, size, image) == ImageStatus::Ok) {
       int w = image.header.width, h = image.header.height;
       sheet.Add(w, h, FlipRows(TgaToRgba(image).data(), w, h, 4), Label(name, w, h));
     }
@@ -90,7 +90,8 @@ int RunSheet(int argc, char** argv) {
     return 1;
   }
   std::vector<std::string> names;
-  ListArchiveMembers(source.view, [&names](const ArchiveEntry& entry, bool dataOk) {
+  DiscardedDiagnostics diagnostics;
+  ListArchiveMembers(source.view, diagnostics, [&names](const ArchiveEntry& entry, bool dataOk) {
     if (dataOk) names.push_back(entry.name);
   });
   ContactSheet sheet(Cell, Cell, 6, QV_LABEL_FONT);
@@ -99,7 +100,7 @@ int RunSheet(int argc, char** argv) {
     if (mesh != meshes) continue;
     uint8_t* data = nullptr;
     uint32_t size = 0;
-    if (!ExtractArchiveMember(name.c_str(), source.view, "", &data, &size)) continue;
+    if (!ExtractArchiveMember(name.c_str(), source.view, "", &data, &size, diagnostics)) continue;
     if (mesh) AddMesh(sheet, name, data, size);
     else AddPicture(sheet, name, data, size);
     std::free(data);

@@ -1,20 +1,43 @@
-// The archive reader's diagnostic log: the text file "debug_unrar.txt" in
-// the temporary directory, created (truncated) with a banner at the first
-// extraction of the process. Each diagnostic is appended with the
-// milliseconds since the log was opened and the source line that wrote it.
-// When the file cannot be created, diagnostics are dropped silently.
+// Where the archive reader's diagnostics go. The reader calls Begin at the
+// start of every extraction or listing and Write for each diagnostic, with
+// the source line that wrote it. The application owns the sink and hands it
+// to the reader through its Resources; tests and tools use their own.
 #pragma once
-#include <functional>
+#include <chrono>
 #include <source_location>
 #include <string>
 
-// Creates the log on the first call of the process (or after a redirect).
-void OpenArchiveLog();
-void WriteArchiveDiagnostic(const std::string& text,
-                            std::source_location where = std::source_location::current());
+class ArchiveDiagnostics {
+ public:
+  virtual ~ArchiveDiagnostics() = default;
+  virtual void Begin() {}
+  virtual void Write(const std::string& text,
+                     std::source_location where = std::source_location::current()) = 0;
+};
 
-// Seams for tests and tools. A redirect takes effect at the next
-// OpenArchiveLog; an empty path restores the temporary directory. The hook,
-// when set, receives every diagnostic text as it is written.
-void SetArchiveLogPath(const std::string& path);
-void SetArchiveDiagnosticHook(std::function<void(const std::string&)> hook);
+// Drops every diagnostic.
+class DiscardedDiagnostics : public ArchiveDiagnostics {
+ public:
+  void Write(const std::string&, std::source_location) override {}
+};
+
+// The diagnostic log file "debug_unrar.txt" in the temporary directory (or
+// at the path given), created (truncated) with a banner at the first Begin.
+// Each diagnostic is appended with the milliseconds since the log was
+// created and the source line that wrote it. When the file cannot be
+// created, diagnostics are dropped silently.
+class ArchiveLogFile : public ArchiveDiagnostics {
+ public:
+  explicit ArchiveLogFile(std::string path = DefaultPath());
+  void Begin() override;
+  void Write(const std::string& text, std::source_location where) override;
+
+  // The temporary directory's "debug_unrar.txt"; empty when there is none.
+  static std::string DefaultPath();
+
+ private:
+  std::string path_;
+  bool opened_ = false;
+  bool usable_ = false;
+  std::chrono::steady_clock::time_point start_;
+};

@@ -42,7 +42,8 @@ void FreeBuffer(uint8_t*& buffer) {
 // copying or decoding of members, with the work buffer and decoder it owns.
 class MemberSearch {
  public:
-  explicit MemberSearch(ArchiveView& view) : view_(view) {}
+  MemberSearch(ArchiveView& view, ArchiveDiagnostics& diagnostics)
+      : view_(view), diagnostics_(diagnostics) {}
   ~MemberSearch() { std::free(window_); }
 
   bool Extract(const char* name, uint8_t** buffer, uint32_t* length);
@@ -59,8 +60,13 @@ class MemberSearch {
   bool ReadStored(uint8_t* output, uint32_t* produced);
   bool Decode(uint8_t* output, uint32_t* produced);
   bool DataMatches(const uint8_t* output, uint32_t produced) const;
+  void WriteArchiveDiagnostic(const std::string& text,
+                              std::source_location where = std::source_location::current()) const {
+    diagnostics_.Write(text, where);
+  }
 
   ArchiveView& view_;
+  ArchiveDiagnostics& diagnostics_;
   Crc32 crc_;
   uint16_t mainHeaderSize_ = 0;
   bool solidArchive_ = false;
@@ -278,28 +284,28 @@ std::string ArchiveLabel(const ArchiveView& view) {
 }  // namespace
 
 bool ExtractArchiveMember(const char* name, ArchiveView& view, const char* password,
-                          uint8_t** buffer, uint32_t* length) {
-  OpenArchiveLog();
+                          uint8_t** buffer, uint32_t* length, ArchiveDiagnostics& diagnostics) {
+  diagnostics.Begin();
   *buffer = nullptr;
   *length = 0;
-  WriteArchiveDiagnostic(std::string("Extracting >") + name + "< from >" + ArchiveLabel(view) +
+  diagnostics.Write(std::string("Extracting >") + name + "< from >" + ArchiveLabel(view) +
                          "< (password is >" + password + "<)...");
-  bool ok = MemberSearch(view).Extract(name, buffer, length);
+  bool ok = MemberSearch(view, diagnostics).Extract(name, buffer, length);
   if (ok) {
-    WriteArchiveDiagnostic("Extracted " + Number(*length) + " Bytes.");
+    diagnostics.Write("Extracted " + Number(*length) + " Bytes.");
     return true;
   }
   FreeBuffer(*buffer);
   *length = 0;
-  WriteArchiveDiagnostic(std::string("Error - couldn't extract ") + ">" + name + "<" +
+  diagnostics.Write(std::string("Error - couldn't extract ") + ">" + name + "<" +
                          " and allocated " + Number(*length) + " Bytes" +
                          " of unused memory!");
   return false;
 }
 
-bool ListArchiveMembers(ArchiveView& view,
+bool ListArchiveMembers(ArchiveView& view, ArchiveDiagnostics& diagnostics,
                         const std::function<void(const ArchiveEntry&, bool)>& visit) {
-  OpenArchiveLog();
-  WriteArchiveDiagnostic("Listing >" + ArchiveLabel(view) + "<...");
-  return MemberSearch(view).List(visit);
+  diagnostics.Begin();
+  diagnostics.Write("Listing >" + ArchiveLabel(view) + "<...");
+  return MemberSearch(view, diagnostics).List(visit);
 }

@@ -1,13 +1,14 @@
 // Reads members of a RAR 2.x archive held in memory: stored members and
 // members compressed with the RAR 2.0 scheme (unpack versions 13 to 20),
 // solid or not. Every read is bounded by the view; damaged or hostile bytes
-// end in a failure with a diagnostic (see archive_log.h), never outside the
+// end in a failure with a diagnostic to the sink given, never outside the
 // buffers. One extraction at a time; nothing is kept between calls.
 #pragma once
 #include <cstdint>
 #include <functional>
 
 #include "assets/archive/archive_format.h"
+#include "assets/archive/archive_log.h"
 #include "assets/archive/archive_view.h"
 
 // name matches a member when both are equal after '\' and '/' become '_'
@@ -17,7 +18,7 @@
 // offset is reset by the reader. Nothing is decrypted: the password only
 // appears in the log, and an encrypted member fails its CRC.
 bool ExtractArchiveMember(const char* name, ArchiveView& view, const char* password,
-                          uint8_t** buffer, uint32_t* length);
+                          uint8_t** buffer, uint32_t* length, ArchiveDiagnostics& diagnostics);
 
 struct ArchiveEntry {
   const char* name;  // as stored (at most 259 bytes), zero-terminated
@@ -29,5 +30,5 @@ struct ArchiveEntry {
 // it (dataOk: complete and CRC-checked), by the same scan and decoding as
 // ExtractArchiveMember. False when the archive cannot be read through: not
 // an archive, a sub-block, or no memory for the work buffer.
-bool ListArchiveMembers(ArchiveView& view,
+bool ListArchiveMembers(ArchiveView& view, ArchiveDiagnostics& diagnostics,
                         const std::function<void(const ArchiveEntry&, bool dataOk)>& visit);

@@ -50,7 +50,6 @@ class HeadlessPlatform : public Platform {
   int gammaRampSets() const { return gammaSets_; }
   int swapInterval() const { return swapInterval_; }  // -1 until set
   const std::vector<ShownMessage>& messages() const { return messages_; }
-  const std::vector<std::string>& openedUrls() const { return urls_; }
   bool cursorVisible() const { return cursorVisible_; }
   int cursorX() const { return cursorX_; }
   int cursorY() const { return cursorY_; }
@@ -90,7 +89,7 @@ class HeadlessPlatform : public Platform {
   bool SetGammaRamp(const uint16_t (&ramp)[768]) override;
 
   void ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
-  void OpenUrl(const char* url) override { urls_.emplace_back(url); }
+  void OpenUrl(const char*) override {}
 
   const ResourceSource& Resources() override { return resources_; }
   SettingsStore& Store() override { return store_; }
@@ -125,5 +124,4 @@ class HeadlessPlatform : public Platform {
   bool cursorVisible_ = true;
   int cursorX_ = 0, cursorY_ = 0;
   std::vector<ShownMessage> messages_;
-  std::vector<std::string> urls_;
 };

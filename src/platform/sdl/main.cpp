@@ -35,5 +35,8 @@ int main(int argc, char** argv) {
     app.settings.Height = height;
     ApplyViewport(app.settings, app.aspect);
   }
-  return RunSaver(app);
+  RunStatus status = RunSaver(app);
+  if (status == RunStatus::Ok) return 0;
+  std::fprintf(stderr, "quorvan3d: %s\n", RunStatusText(status));
+  return 1;
 }

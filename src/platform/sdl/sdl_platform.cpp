@@ -8,7 +8,7 @@
 #include <ctime>
 
 #include "platform/sdl/sdl_input.h"
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 
 SdlPlatform::SdlPlatform(SettingsStore& store, AudioLoader audio, int windowWidth, int windowHeight)
     : store_(store), audio_(std::move(audio)), windowWidth_(windowWidth), windowHeight_(windowHeight) {

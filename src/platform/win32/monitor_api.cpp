@@ -1,6 +1,6 @@
 #include "platform/win32/monitor_api.h"
 
-#include "host/monitor_table.h"
+#include "platform/win32/single_monitor.h"
 
 namespace {
 

@@ -19,8 +19,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
       break;
     case RunMode::Saver:
     case RunMode::Test:
-      RunSaver(app);
-      break;
+      return RunSaver(app) == RunStatus::Ok ? 0 : 1;
   }
   return 0;
 }

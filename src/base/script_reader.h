@@ -20,8 +20,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
-#include "assets/resource_stream.h"
+#include "base/resource_stream.h"
 
 namespace script_fields {
 // One destination of Scan: a float for %f, an int32_t for %d, a fixed
@@ -46,17 +47,21 @@ class ScriptReader {
  public:
   static constexpr size_t LineCapacity = 128;  // bytes, with the zero
 
-  // Opens the archive member by its backslash path; false when it cannot be
-  // extracted (the reader then has no lines).
-  bool Open(const char* path);
-  void Close();
-  // The stream the lines come from, for data that is not an archive member.
+  // Forgets the current line and its number: the next text starts at line
+  // 1. Resources::OpenScript calls it before it opens the stream.
+  void Reset();
+  void Close();  // Reset, and the stream closed
+  // The stream the lines come from.
   ResourceStream& stream() { return stream_; }
 
   // Reads the next line into line(); false (and an empty line) once the data
   // is exhausted. A last line without a line break is still delivered.
   bool Next();
   const char* line() const { return line_; }
+  // The number of the current line, counting from 1; 0 before the first.
+  uint32_t lineNumber() const { return lineNumber_; }
+  // "member:line: " for the current line, to begin a log message with.
+  std::string Where() const;
 
   // The current line begins with keyword (strncmp over the keyword's length).
   bool StartsWith(const char* keyword) const;
@@ -86,4 +91,5 @@ class ScriptReader {
  private:
   ResourceStream stream_;
   char line_[LineCapacity] = {};
+  uint32_t lineNumber_ = 0;
 };

@@ -1,4 +1,4 @@
-#include "director/script_reader.h"
+#include "base/script_reader.h"
 
 #include <cstdio>
 #include <cstring>
@@ -125,20 +125,26 @@ int Scan(const char* line, const char* pattern, const Field* fields, size_t coun
 
 }  // namespace script_fields
 
-bool ScriptReader::Open(const char* path) {
+void ScriptReader::Reset() {
   line_[0] = 0;
-  return stream_.OpenArchiveMember(path);
+  lineNumber_ = 0;
 }
 
 void ScriptReader::Close() {
   stream_.Close();
-  line_[0] = 0;
+  Reset();
 }
 
 bool ScriptReader::Next() {
   // ReadLine reports the end together with a last line that has no line
   // break; that line still counts.
-  return stream_.ReadLine(line_, LineCapacity) || line_[0] != 0;
+  bool delivered = stream_.ReadLine(line_, LineCapacity) || line_[0] != 0;
+  if (delivered) ++lineNumber_;
+  return delivered;
+}
+
+std::string ScriptReader::Where() const {
+  return std::string(stream_.memberName()) + ":" + std::to_string(lineNumber_) + ": ";
 }
 
 bool ScriptReader::StartsWith(const char* keyword) const {

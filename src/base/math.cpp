@@ -1,4 +1,4 @@
-#include "director/math.h"
+#include "base/math.h"
 
 #include <cmath>
 

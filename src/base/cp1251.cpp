@@ -1,4 +1,4 @@
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 
 #include <cstdint>
 

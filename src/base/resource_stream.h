@@ -1,9 +1,12 @@
 // ResourceStream: a read-only in-memory view of one numbered resource
 // (borrowed, never copied) or of one archive member (an owned copy), with a
-// read position and the line reader that every text format uses.
+// read position and the line reader that every text format uses. Resources
+// (assets/resources.h) opens them; the view itself knows no source.
 #pragma once
 #include <cstddef>
 #include <cstdint>
+
+enum class SeekOrigin { Start, Current, End };
 
 class ResourceStream {
  public:
@@ -12,11 +15,11 @@ class ResourceStream {
   ResourceStream& operator=(const ResourceStream&) = delete;
   virtual ~ResourceStream();
 
-  // Borrowed view of "CustomData" resource id; false when it does not exist.
-  bool OpenResource(int id);
-  // Owned copy of the named member of the archive resource; false (and an
-  // empty view) when the archive reader cannot extract it.
-  bool OpenArchiveMember(const char* name);
+  // Each closes what the stream held first. Borrow views bytes that outlive
+  // the stream; Adopt takes a malloc'ed block (null for none) named name.
+  void Borrow(const uint8_t* data, uint32_t size);
+  void Adopt(uint8_t* buffer, uint32_t size, const char* name);
+  // Releases an owned block and forgets a borrowed one: the view is empty.
   void Close();
 
   // Copies count bytes and advances by count. Bytes at or past the end of
@@ -28,8 +31,9 @@ class ResourceStream {
   // zero): leading spaces skipped, CR dropped, stops at LF. Characters beyond
   // the capacity are dropped. False once the end of the data has been passed.
   bool ReadLine(char* buffer, size_t capacity);
-  // origin 0: from the start, 1: from the position, 2: backwards from the end.
-  void Seek(int32_t offset, int origin);
+  // Moves offset bytes from the start, from the position, or backwards from
+  // the end; a move before the start stops at the start.
+  void Seek(int32_t offset, SeekOrigin origin);
   bool AtEnd() const { return position_ > size_; }
 
   const uint8_t* data() const { return data_; }

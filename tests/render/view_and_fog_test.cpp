@@ -1,7 +1,7 @@
-#include "director/scene_gl.h"
+#include "render/fog_control.h"
 
 #include "director/director_testing.h"
-#include "director/scene_director.h"
+#include "render/camera_view.h"
 #include "render/headless_gl.h"
 
 namespace {
@@ -36,13 +36,12 @@ Vec3 Transformed(const GLfloat (&m)[16], Vec3 p) {
 }
 
 TEST_F(SceneGl, ViewLooksFromTheEyeAlongLookWithUp) {
-  SceneDirector director;
-  director.eye = {10, 20, 30};
-  director.look = {1, 0, 0};
-  director.up = {0, 0, 1};
+  CameraView view;
+  view.eye = {10, 20, 30};
+  view.look = {1, 0, 0};
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-  director.ApplyView();
+  ApplyView(view, {0, 0, 1});
   GLfloat m[16];
   glGetFloatv(GL_MODELVIEW_MATRIX, m);
   const Vec3 expected[][2] = {{{10, 20, 30}, {0, 0, 0}},   // the eye is the origin

@@ -1,4 +1,4 @@
-#include "director/random.h"
+#include "base/random.h"
 
 int32_t RandomGenerator::Next() {
   state_ = state_ * 214013u + 2531011u;  // modulo 2^32 by unsigned wrap-around

@@ -1,44 +1,33 @@
-#include "assets/resource_stream.h"
+#include "base/resource_stream.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
-#include "assets/archive/archive_reader.h"
-#include "assets/resource_source.h"
-
 ResourceStream::~ResourceStream() { Close(); }
 
-bool ResourceStream::OpenResource(int id) {
-  ResourceBytes bytes = FindInstalledResource(CustomDataType, id);
-  if (!bytes.found) return false;
-  data_ = const_cast<uint8_t*>(bytes.data);
-  size_ = bytes.size;
+void ResourceStream::Borrow(const uint8_t* data, uint32_t size) {
+  Close();
+  data_ = const_cast<uint8_t*>(data);
+  size_ = data ? size : 0;
   borrowed_ = true;
-  return true;
 }
 
-bool ResourceStream::OpenArchiveMember(const char* name) {
-  ResourceBytes archive = FindInstalledResource(CustomDataType, ArchiveResourceId);
-  ArchiveView view{archive.data, archive.size, 0};
-  borrowed_ = false;
+void ResourceStream::Adopt(uint8_t* buffer, uint32_t size, const char* name) {
+  Close();
   std::strncpy(memberName_, name, sizeof memberName_ - 1);
-  memberName_[sizeof memberName_ - 1] = 0;
-  uint8_t* buffer = nullptr;
-  uint32_t length = 0;
-  bool ok = ExtractArchiveMember(name, view, "", &buffer, &length);
   data_ = buffer;
-  size_ = length;
-  position_ = 0;
-  return ok;
+  size_ = buffer ? size : 0;
+  borrowed_ = false;
 }
 
 void ResourceStream::Close() {
-  if (data_ && !borrowed_) {
-    std::free(data_);
-    data_ = nullptr;
-  }
+  if (!borrowed_) std::free(data_);
+  data_ = nullptr;
+  memberName_[0] = 0;
   position_ = 0;
   size_ = 0;
+  borrowed_ = false;
 }
 
 void ResourceStream::Read(void* destination, uint32_t count) {
@@ -75,11 +64,8 @@ bool ResourceStream::ReadLine(char* buffer, size_t capacity) {
   return !AtEnd();
 }
 
-void ResourceStream::Seek(int32_t offset, int origin) {
-  switch (origin) {
-    case 0: position_ = uint32_t(offset); break;
-    case 1: position_ += uint32_t(offset); break;
-    case 2: position_ = size_ - uint32_t(offset); break;
-    default: break;
-  }
+void ResourceStream::Seek(int32_t offset, SeekOrigin origin) {
+  int64_t base = origin == SeekOrigin::Start ? 0 : origin == SeekOrigin::Current ? int64_t(position_) : int64_t(size_);
+  int64_t target = origin == SeekOrigin::End ? base - offset : base + offset;
+  position_ = uint32_t(std::clamp<int64_t>(target, 0, UINT32_MAX));
 }

@@ -4,7 +4,7 @@
 #pragma once
 #include <vector>
 
-#include "director/math.h"
+#include "base/math.h"
 
 struct Keyframe {
   float time = 0;

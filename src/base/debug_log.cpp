@@ -1,9 +1,4 @@
-#include "host/debug_log.h"
-
-DebugLog& Log() {
-  static DebugLog* log = new DebugLog;  // lives to process end, like the stream it models
-  return *log;
-}
+#include "base/debug_log.h"
 
 DebugLog& DebugLog::Write(const char* text) {
   if (destination_) *destination_ << text << std::flush;

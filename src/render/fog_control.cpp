@@ -1,6 +1,5 @@
-#include "director/scene_gl.h"
+#include "render/fog_control.h"
 
-#include "director/scene_director.h"
 #include "render/gl.h"
 
 void GlFogControl::SetExponential(float density) {
@@ -17,8 +16,4 @@ void GlFogControl::SetLinear(float start, float end) {
 void GlFogControl::SetColour(Vec3 colour) {
   const GLfloat rgba[4] = {colour.x, colour.y, colour.z, 1.0f};
   glFogfv(GL_FOG_COLOR, rgba);
-}
-
-void SceneDirector::ApplyView() const {
-  gluLookAt(eye.x, eye.y, eye.z, eye.x + look.x, eye.y + look.y, eye.z + look.z, up.x, up.y, up.z);
 }
