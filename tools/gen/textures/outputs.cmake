@@ -47,6 +47,7 @@ set(QV_TEXTURE_OUTPUTS
   archive/textures/red_desert_clouds.jpg
   archive/textures/red_halo.jpg
   archive/textures/red_lava.jpg
+  archive/textures/red_lava_glow.jpg
   archive/textures/red_moon.jpg
   archive/textures/red_nebula1.jpg
   archive/textures/red_nebula2.jpg
