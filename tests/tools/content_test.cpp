@@ -147,7 +147,7 @@ TEST(Content, AdditiveSpritesHaveBlackBorders) {
   const char* sprites[] = {"sun_yellow", "sun_blue", "sun_orange", "sun_glow_yellow", "sun_glow_blue",
                            "sun_glow_orange", "green_halo", "blue_halo", "red_halo", "flare_rays",
                            "lens_ring", "lens_disc", "lens_hex", "particle", "light", "flame", "glow",
-                           "engine_glare", "galaxy_green", "galaxy_blue", "galaxy_red", "galaxy_core",
+                           "engine_glare", "galaxy_green", "galaxy_blue", "galaxy_red", "galaxy_core", "galaxy_haze",
                            "stream_green", "stream_blue", "stream_red", "stream_white", "red_rings", "blue_rings"};
   for (const char* name : sprites) {
     Decoded d = DecodeArchive(std::string("textures/") + name + ".jpg");

@@ -22,6 +22,7 @@ set(QV_TEXTURE_OUTPUTS
   archive/textures/galaxy_blue.jpg
   archive/textures/galaxy_core.jpg
   archive/textures/galaxy_green.jpg
+  archive/textures/galaxy_haze.jpg
   archive/textures/galaxy_nebula.jpg
   archive/textures/galaxy_red.jpg
   archive/textures/glow.jpg
