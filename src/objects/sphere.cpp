@@ -37,11 +37,19 @@ void Sphere::Update(double dt) {
 
 // Translucent spheres add their colour (weighted by itself unless unlit);
 // opaque ones replace what is behind them and take their colour from the
-// lit texture.
+// lit texture. A translucent shell lies only a little above its planet,
+// closer than the depth buffer resolves at a distance: it is pulled towards
+// the camera by a few depth steps and writes no depth, so the surface under
+// it never shows through in crawling patches (adding light needs no order).
 void Sphere::SetBlend() const {
   if (alpha < 1) {
     glColor4f(1, 1, 1, alpha);
     if (!unlit) glBlendFunc(GL_SRC_COLOR, GL_ONE);
+    if (!env) {
+      glDepthMask(GL_FALSE);
+      glEnable(GL_POLYGON_OFFSET_FILL);
+      glPolygonOffset(-1, -ShellDepthSteps);
+    }
   } else {
     glDisable(GL_BLEND);
     glEnable(GL_COLOR_MATERIAL);
@@ -74,6 +82,8 @@ void Sphere::Render(const CameraView& camera) {
 
   glDisable(GL_COLOR_MATERIAL);
   glEnable(GL_BLEND);
+  glDisable(GL_POLYGON_OFFSET_FILL);
+  glDepthMask(GL_TRUE);
   if (env) {
     position = camera.position;
     RestoreProjection();

@@ -1,7 +1,8 @@
 // Sphere: a shared mesh (the sphere, or the environment cube) scaled to a
 // radius, textured, turned and spinning. An env sphere is a sky centred on
 // the camera, drawn through its own projection without the depth test, so
-// it never hides what is drawn after it. Angles in degrees.
+// it never hides what is drawn after it; a translucent shell over a planet
+// writes no depth either. Angles in degrees.
 #pragma once
 #include "objects/object_block.h"
 #include "objects/scene_object.h"
@@ -29,6 +30,10 @@ class Sphere : public SceneObject {
   float orientAngle = 120;
   bool env = false;
   bool unlit = false;
+
+  // How far a translucent shell is drawn in front of its depth, in steps of
+  // the depth buffer.
+  static constexpr float ShellDepthSteps = 4;
 
  private:
   void SetBlend() const;

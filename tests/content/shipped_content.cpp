@@ -102,12 +102,17 @@ bool Flight::LoadScript(const std::string& archivePath) {
   return false;
 }
 
-Flight& LoadedFlight() {
+HeadlessPlatform& LoadedPlatform() {
   static FakeResources noResources;
   static MemorySettingsStore store;
   static HeadlessPlatform platform(noResources, store);
-  static const bool window = platform.CreateFlightWindow({0, 0, 64, 64}, 64, 64);
+  static const bool window = platform.CreateFlightWindow({0, 0, 320, 240}, 320, 240);
   if (!window) ADD_FAILURE() << "no headless window with a GL context";
+  return platform;
+}
+
+Flight& LoadedFlight() {
+  LoadedPlatform();
   static Flight flight(true);
   return flight;
 }

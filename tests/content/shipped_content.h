@@ -80,8 +80,11 @@ class Flight {
   DirectorContext context;
 };
 
+// The headless platform whose 320 x 240 window carries the GL context of
+// LoadedFlight, made once for the whole test program.
+HeadlessPlatform& LoadedPlatform();
 // A flight with every object loaded, made once for the whole test program
-// on its own headless window.
+// on that window.
 Flight& LoadedFlight();
 
 }  // namespace content

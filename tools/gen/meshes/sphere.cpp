@@ -1,5 +1,6 @@
 #include "tools/gen/meshes/sphere.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -7,15 +8,20 @@
 
 namespace {
 
-// Eighteen rings of latitude, evenly spaced (9.47 degrees apart). Near the
-// equator the rings have 38 points, so the outline steps by the same angle
-// both ways; towards the poles they thin out to 30. Every ring has a point on
-// the seam meridian, which therefore runs exactly along s = 0 and s = 1, and
-// neighbouring rings are stitched by longitude. The counts give 642 positions
-// and, with each ring's seam point doubled and one pole coordinate per polar
-// face, 718 texture coordinates.
-const int kRingPoints[] = {30, 32, 34, 36, 36, 38, 38, 38, 38, 38, 38, 38, 38, 36, 36, 34, 32, 30};
-constexpr int kRings = sizeof kRingPoints / sizeof kRingPoints[0];
+// Forty-seven rings of latitude, evenly spaced (3.75 degrees apart). At the
+// equator a ring has 96 points, so the outline steps by the same angle both
+// ways and stays round to within a pixel on a planet that fills the screen;
+// towards the poles the rings thin out with the cosine of latitude, to no
+// fewer than 24 points. Every ring has a point on the seam meridian, which
+// therefore runs exactly along s = 0 and s = 1, and neighbouring rings are
+// stitched by longitude.
+constexpr int kRings = 47;
+constexpr int kEquatorPoints = 96;
+constexpr int kPolarPoints = 24;
+
+int RingPoints(double latitude) {
+  return std::max(kPolarPoints, int(std::lround(kEquatorPoints * std::cos(latitude))));
+}
 
 struct Ring {
   uint32_t firstPosition;
@@ -88,7 +94,7 @@ MeshFile BuildSphere() {
   for (int r = 0; r < kRings; ++r) {
     double t = double(r + 1) / (kRings + 1);
     double latitude = -kPi / 2 + kPi * t;
-    Ring ring{mesh.vertexCount, mesh.texCoordCount, kRingPoints[r]};
+    Ring ring{mesh.vertexCount, mesh.texCoordCount, RingPoints(latitude)};
     for (int k = 0; k < ring.points; ++k) {
       double longitude = 2 * kPi * k / ring.points;
       AddPosition(mesh, std::cos(latitude) * std::sin(longitude), std::sin(latitude),

@@ -1,6 +1,7 @@
 // The galaxy worlds' art: a spiral galaxy seen face-on in each system's
-// colour (for a flat "orient off" billboard), its core glow, and the cloudy
-// puffs that the "line" and "circ" particle streams spin along jets and discs.
+// colour (for a flat "orient off" billboard), the smooth star disc of the
+// layers stacked over it, its core glow, and the cloudy puffs that the
+// "line" and "circ" particle streams spin along jets and discs.
 #include <algorithm>
 #include <cmath>
 
@@ -18,24 +19,32 @@ struct GalaxyStyle {
   Rgb core;     // old stars of the bulge
 };
 
-// Two logarithmic spiral arms with dust lanes on their inner edges, a bright
+// Two logarithmic spiral arms (pitch 20 degrees, about one turn from the
+// bulge to the rim) whose light rises and fades along their length and
+// breaks into spurs, dark dust lanes hugging their inner edges, a bright
 // bulge, clumpy star-forming knots and a scatter of resolved stars.
 RgbImage SpiralGalaxy(const GalaxyStyle& s) {
   const Noise n(s.seed);
   const int size = 1024;
-  const float pitch = std::tan(15.0f * kPi / 180);
+  const float pitch = std::tan(20.0f * kPi / 180);
   RgbImage light = RadialSprite(size, [&](float r, float angle) {
     float x = r * std::cos(angle), y = r * std::sin(angle);
-    float wobble = 0.9f * n.Fbm(x * 3 + 5, y * 3, 0.5f, 4) / 0.16f;
-    float phase = 2 * (angle - std::log(std::max(r, 0.01f)) / pitch) + wobble * 0.5f;
-    float arm = std::pow(0.5f + 0.5f * std::cos(phase), 3.0f);
-    float lane = std::pow(0.5f + 0.5f * std::cos(phase + 0.9f), 14.0f) * Smoothstep(0.05f, 0.15f, r);
-    float disc = std::exp(-r / 0.3f) * Smoothstep(0.95f, 0.6f, r);
+    float wobble = n.Fbm(x * 3 + 5, y * 3, 0.5f, 4) / 0.16f;
+    float phase = 2 * (angle - std::log(std::max(r, 0.02f)) / pitch) + 0.35f * wobble;
+    float wave = 0.5f + 0.5f * std::cos(phase);
+    // Each arm's strength along its length: from the phase's arm index and radius.
+    float strength = Smoothstep(-1.2f, 1.0f, n.Fbm(r * 6, std::floor(phase / (2 * kPi) + 0.5f) * 1.7f, 2.5f, 3) / 0.16f);
+    float arm = std::pow(wave, 5.0f) * (0.35f + 0.65f * strength) * Smoothstep(0.06f, 0.16f, r);
+    float spurs = std::pow(Clamp01(n.Ridged(x * 9, y * 9, 4.5f, 3)), 4.0f) * std::pow(wave, 1.5f);
+    float dust = Clamp01(0.6f + 0.4f * n.Fbm(x * 22, y * 22, 7.5f, 4) / 0.16f);
+    float lane = std::pow(0.5f + 0.5f * std::cos(phase + 0.75f), 18.0f) * Smoothstep(0.08f, 0.2f, r) * dust;
+    float disc = std::exp(-r / 0.26f) * Smoothstep(0.95f, 0.55f, r);
     float clumps = Smoothstep(-0.5f, 2.0f, n.Fbm(x * 10, y * 10, 1.5f, 5, 0.55f) / 0.16f);
     float knots = std::pow(std::max(0.0f, n.Fbm(x * 28, y * 28, 3.5f, 3) / 0.16f - 1.0f), 2.0f) * arm * disc;
     float bulge = 1.6f * std::exp(-std::pow(r / 0.06f, 1.2f)) + 0.35f * std::exp(-r / 0.12f);
-    Rgb armLight = Scale(s.arms, disc * (0.3f + 2.4f * arm * (0.3f + 0.7f * clumps)) * (1 - 0.75f * lane));
-    return Add(Add(armLight, Scale(s.core, bulge)), Scale(s.knots, 1.2f * knots));
+    float armLight = disc * (0.18f + 2.8f * arm * (0.3f + 0.7f * clumps) + 0.5f * spurs);
+    Rgb color = Scale(Mix(s.core, s.arms, Smoothstep(0.05f, 0.3f, r)), armLight * (1 - 0.85f * lane));
+    return Add(Add(color, Scale(s.core, bulge * (1 - 0.5f * lane))), Scale(s.knots, 1.2f * knots));
   }, 2);
   // Resolved stars, denser towards the centre and along the arms.
   for (uint32_t i = 0; i < 9000; ++i) {
@@ -48,6 +57,19 @@ RgbImage SpiralGalaxy(const GalaxyStyle& s) {
   light = Blur(light, 0.6f, Edge::Clamp);
   for (Rgb& p : light.Pixels()) p = ToneMap(p);
   return light;
+}
+
+// The old stars' smooth disc above and below the spiral: a warm glow that
+// thins out with radius and hints at the arms, for the stacked layers that
+// give the galaxy its thickness.
+RgbImage GalaxyHaze() {
+  const Noise n(1390);
+  return RadialSprite(512, [&](float r, float angle) {
+    float x = r * std::cos(angle), y = r * std::sin(angle);
+    float mottle = 0.8f + 0.2f * Smoothstep(-2, 2, n.Fbm(x * 5, y * 5, 0.5f, 4) / 0.16f);
+    float v = (0.9f * std::exp(-r / 0.22f) + 0.25f * std::exp(-r / 0.5f)) * Smoothstep(0.98f, 0.6f, r) * mottle;
+    return ToneMap(Scale({1.0f, 0.9f, 0.78f}, v));
+  }, 2);
 }
 
 RgbImage GalaxyCore() {
@@ -105,6 +127,10 @@ void AddGalaxyJobs(std::vector<ArtJob>& jobs) {
   jobs.push_back({"galaxy_core", [](const ArtInputs&) {
                     return std::vector<Picture>{ArchiveJpeg("textures\\galaxy_core.jpg", GalaxyCore(), "galaxy",
                                                             "Warm white galaxy core glow (billboard or flare at the centre)", 90)};
+                  }});
+  jobs.push_back({"galaxy_haze", [](const ArtInputs&) {
+                    return std::vector<Picture>{ArchiveJpeg("textures\\galaxy_haze.jpg", GalaxyHaze(), "galaxy",
+                                                            "Warm smooth disc of old stars: the stacked layers above and below a galaxy's spiral", 90)};
                   }});
   jobs.push_back({"stream_white", [](const ArtInputs&) {
                     return std::vector<Picture>{ArchiveJpeg("textures\\stream_white.jpg", StreamPuff(1450, {0.85f, 0.88f, 1.0f}),

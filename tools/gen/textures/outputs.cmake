@@ -22,6 +22,7 @@ set(QV_TEXTURE_OUTPUTS
   archive/textures/galaxy_blue.jpg
   archive/textures/galaxy_core.jpg
   archive/textures/galaxy_green.jpg
+  archive/textures/galaxy_haze.jpg
   archive/textures/galaxy_nebula.jpg
   archive/textures/galaxy_red.jpg
   archive/textures/glow.jpg
@@ -47,6 +48,7 @@ set(QV_TEXTURE_OUTPUTS
   archive/textures/red_desert_clouds.jpg
   archive/textures/red_halo.jpg
   archive/textures/red_lava.jpg
+  archive/textures/red_lava_glow.jpg
   archive/textures/red_moon.jpg
   archive/textures/red_nebula1.jpg
   archive/textures/red_nebula2.jpg

@@ -1,6 +1,7 @@
-// Planet and moon surfaces (equirectangular 720 x 360 and 360 x 180 maps made
-// from 3D noise on the unit sphere, so they have no seam and pinch cleanly at
-// the poles), cloud shells, atmosphere shells and ring bands.
+// Planet and moon surfaces (equirectangular 2048 x 1024 and 1024 x 512 maps
+// made from 3D noise on the unit sphere, so they have no seam and pinch
+// cleanly at the poles), cloud shells, the lava world's glow shell,
+// atmosphere shells and ring bands.
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +13,14 @@ namespace {
 
 constexpr float kPi = 3.14159265358979f;
 constexpr float kSpread = 0.16f;  // standard deviation of a multi-octave Fbm
+
+// Map sizes: planets and their cloud shells are seen filling the frame;
+// moons less often; the haze of an atmosphere shell and the lava's glow
+// carry no fine detail.
+constexpr int kPlanetWidth = 2048, kPlanetHeight = 1024;
+constexpr int kMoonWidth = 1024, kMoonHeight = 512;
+constexpr int kGlowWidth = 1024, kGlowHeight = 512;
+constexpr int kHazeWidth = 512, kHazeHeight = 256;
 
 float Z(const Noise& n, Dir p, int octaves, float gain = 0.5f) { return n.Fbm(p.x, p.y, p.z, octaves, gain) / kSpread; }
 
@@ -113,7 +122,7 @@ float CraterHeight(const std::vector<Crater>& craters, Dir d, float* ejecta) {
 
 RgbImage OceanWorld() {
   const Noise n(501);
-  Surface s = ShadeSurface(720, 360, [&](Dir d) {
+  Surface s = ShadeSurface(kPlanetWidth, kPlanetHeight, [&](Dir d) {
     Dir w{Z(n, Offset(d, 1.2f, 3), 3), Z(n, Offset(d, 1.2f, 7), 3), Z(n, Offset(d, 1.2f, 11), 3)};
     Dir p = Plus(Along(d, 1.7f), Along(w, 0.12f));
     float continent = Z(n, p, 8, 0.52f);
@@ -155,7 +164,7 @@ RgbImage OceanWorld() {
 RgbImage Clouds(uint32_t seed, float cover, float swirlCount, float wispy) {
   const Noise n(seed);
   std::vector<Crater> storms = ScatterCraters(seed + 1, int(swirlCount), 0.10f, 0.22f);
-  return ShadeSphereMap(720, 360, [&](Dir d) {
+  return ShadeSphereMap(kPlanetWidth, kPlanetHeight, [&](Dir d) {
     Dir p = d;
     for (size_t i = 0; i < storms.size(); ++i) {
       float dist = std::acos(std::clamp(Dot(d, storms[i].center), -1.0f, 1.0f)) / storms[i].radius;
@@ -176,64 +185,105 @@ RgbImage Clouds(uint32_t seed, float cover, float swirlCount, float wispy) {
 
 struct BandStyle {
   uint32_t seed;
-  std::vector<ColorStop> colors;  // band colours by a 1D noise of latitude
+  std::vector<ColorStop> colors;  // band colours along the latitude profile
   float bandFrequency;            // bands per unit of sin(latitude)
-  float turbulence;               // how far eddies drag the bands
-  float contrast;
+  float turbulence;               // how far the eddies drag the bands
+  float contrast;                 // strength of the fine streaks
 };
 
-// A banded giant: colour from a noise of latitude, dragged by eddies that are
-// stretched along the bands, with a great oval storm.
+// The belts and zones of a giant: a colour position for every sin(latitude),
+// from a 1D fractal of few octaves whose edges are sharpened, so broad bands
+// alternate with narrow ones and meet in clear boundaries.
+std::vector<float> LatitudeProfile(const Noise& n, float frequency) {
+  std::vector<float> profile(4096);
+  for (size_t i = 0; i < profile.size(); ++i) {
+    float u = float(i) / float(profile.size() - 1) * 2 - 1;
+    float v = n.Fbm(u * frequency, 3.7f, 1.3f, 5, 0.55f) / kSpread;
+    profile[i] = Clamp01(0.5f + 0.5f * std::tanh(1.3f * v));
+  }
+  return profile;
+}
+
+float ProfileAt(const std::vector<float>& profile, float u) {
+  float x = Clamp01(0.5f + 0.5f * u) * float(profile.size() - 1);
+  size_t i = std::min(size_t(x), profile.size() - 2);
+  float f = x - float(i);
+  return profile[i] * (1 - f) + profile[i + 1] * f;
+}
+
+// A banded giant: the latitude profile read at a latitude that the flow
+// displaces. The flow is noise stretched along the bands and warped by
+// itself, so band edges curl into waves and festoons rather than blotches;
+// it is strongest where neighbouring bands differ most (where they shear).
+// A great oval storm turns the flow round itself.
 RgbImage BandedGiant(const BandStyle& style, Dir storm, float stormRadius, Rgb stormColor) {
   const Noise n(style.seed);
-  return ShadeSphereMap(720, 360, [&](Dir d) {
+  const std::vector<float> profile = LatitudeProfile(n, style.bandFrequency);
+  const Dir east = Normalize(Cross({0, 0, 1}, storm));
+  return ShadeSphereMap(kPlanetWidth, kPlanetHeight, [&](Dir d) {
     Dir p = d;
-    float sd = std::acos(std::clamp(Dot(d, storm), -1.0f, 1.0f));
     float oval = 0;
-    Dir east = Normalize(Cross({0, 0, 1}, storm));
     float ex = Dot(d, east), ez = d.z - storm.z;
     float ellipse = std::sqrt(ex * ex / (2.2f * 2.2f) + ez * ez) / stormRadius;
-    if (ellipse < 1.6f && sd < 1.0f) {
-      p = Rotate(p, storm, 3.0f * std::pow(std::max(0.0f, 1 - ellipse / 1.6f), 2.0f));
-      oval = Smoothstep(1.0f, 0.6f, ellipse);
+    if (ellipse < 1.8f && Dot(d, storm) > 0) {
+      p = Rotate(p, storm, 4.0f * std::pow(std::max(0.0f, 1 - ellipse / 1.8f), 1.5f));
+      oval = Smoothstep(1.0f, 0.55f, ellipse);
     }
-    Dir stretched{p.x * 3, p.y * 3, p.z * 14};
-    Dir w{Z(n, Offset(stretched, 1, 3), 4), Z(n, Offset(stretched, 1, 7), 4), Z(n, Offset(stretched, 1, 11), 4)};
-    float eddy = style.turbulence * (w.z * 0.025f + 0.006f * Z(n, {p.x * 7, p.y * 7, p.z * 24}, 3));
-    float y = p.z + eddy;
-    float band = 0.5f + 0.5f * (n.Fbm(y * style.bandFrequency, 3.7f, 1.3f, 4, 0.6f) / 0.2f);
-    float fine = n.Fbm(y * style.bandFrequency * 4, 8.1f, 2.9f, 3) / 0.2f;
-    Rgb color = Ramp(style.colors, Clamp01(band));
-    color = Scale(color, 1 + style.contrast * 0.07f * fine);
-    color = Mix(color, stormColor, oval * 0.85f);
+    Dir along{p.x * 2.5f, p.y * 2.5f, p.z * 12};
+    float warp = Z(n, Offset(along, 1, 3), 4);
+    Dir warped{along.x + 0.6f * warp, along.y - 0.4f * warp, along.z + 1.2f * warp};
+    float flow = Z(n, Offset(warped, 1.1f, 7), 4, 0.5f);
+    float shear = std::fabs(ProfileAt(profile, p.z + 0.004f) - ProfileAt(profile, p.z - 0.004f)) * 40;
+    float u = p.z + style.turbulence * 0.008f * flow * (0.5f + std::min(shear, 2.0f));
+    Rgb color = Ramp(style.colors, ProfileAt(profile, u));
+    float streaks = Z(n, {p.x * 6, p.y * 6, p.z * 70 + 0.5f * flow}, 4);
+    color = Scale(color, 1 + style.contrast * 0.06f * streaks);
+    color = Mix(color, Scale(stormColor, 0.85f + 0.15f * flow * 0.3f), oval * 0.85f);
     float pole = Smoothstep(0.8f, 1.0f, std::fabs(d.z));
     return Mix(color, Scale(style.colors.front().color, 0.8f), pole * 0.6f);
   });
 }
 
+// The lava world at a point: its lit colour and the light its lava gives
+// off by itself.
+struct LavaSample {
+  Rgb color;
+  Rgb emission;
+};
+
+LavaSample LavaAt(const Noise& n, Dir d) {
+  Dir w{Z(n, Offset(d, 2, 3), 3), Z(n, Offset(d, 2, 7), 3), Z(n, Offset(d, 2, 11), 3)};
+  Dir p = Plus(Along(d, 2.5f), Along(w, 0.2f));
+  float crust = Z(n, p, 7, 0.55f);
+  float cracks = n.Ridged(p.x * 1.8f + 9, p.y * 1.8f, p.z * 1.8f, 6, 0.5f);
+  float fine = n.Ridged(p.x * 6 + 19, p.y * 6, p.z * 6, 4);
+  float lava = Smoothstep(0.83f, 0.94f, cracks) + 0.5f * Smoothstep(0.9f, 0.97f, fine) * Smoothstep(0.6f, 0.85f, cracks);
+  lava = Clamp01(std::max(lava, Smoothstep(-1.6f, -2.1f, crust)));  // lava lakes in the lowlands
+  float glow = Smoothstep(0.7f, 0.95f, cracks) * 0.3f + 0.25f * Smoothstep(-1.2f, -2.0f, crust);
+  Rgb rock = Mix({0.07f, 0.055f, 0.05f}, {0.22f, 0.17f, 0.14f}, Smoothstep(-1.5f, 2.0f, crust));
+  rock = Mix(rock, {0.30f, 0.28f, 0.26f}, 0.4f * Smoothstep(1.2f, 2.2f, Z(n, Offset(d, 5, 33), 4)));  // ash
+  Rgb molten = Mix({0.85f, 0.22f, 0.03f}, {1.0f, 0.80f, 0.35f}, Smoothstep(0.3f, 1.0f, lava));
+  Rgb heat = Scale({0.6f, 0.12f, 0.02f}, glow);
+  return {Mix(Add(rock, heat), molten, lava), Add(Scale(molten, lava), Scale(heat, 0.8f))};
+}
+
 RgbImage LavaWorld() {
   const Noise n(701);
-  return ShadeSphereMap(720, 360, [&](Dir d) {
-    Dir w{Z(n, Offset(d, 2, 3), 3), Z(n, Offset(d, 2, 7), 3), Z(n, Offset(d, 2, 11), 3)};
-    Dir p = Plus(Along(d, 2.5f), Along(w, 0.2f));
-    float crust = Z(n, p, 7, 0.55f);
-    float cracks = n.Ridged(p.x * 1.8f + 9, p.y * 1.8f, p.z * 1.8f, 6, 0.5f);
-    float fine = n.Ridged(p.x * 6 + 19, p.y * 6, p.z * 6, 4);
-    float lava = Smoothstep(0.83f, 0.94f, cracks) + 0.5f * Smoothstep(0.9f, 0.97f, fine) * Smoothstep(0.6f, 0.85f, cracks);
-    lava = std::max(lava, Smoothstep(-1.6f, -2.1f, crust));  // lava lakes in the lowlands
-    float glow = Smoothstep(0.7f, 0.95f, cracks) * 0.3f + 0.25f * Smoothstep(-1.2f, -2.0f, crust);
-    Rgb rock = Mix({0.07f, 0.055f, 0.05f}, {0.22f, 0.17f, 0.14f}, Smoothstep(-1.5f, 2.0f, crust));
-    rock = Mix(rock, {0.30f, 0.28f, 0.26f}, 0.4f * Smoothstep(1.2f, 2.2f, Z(n, Offset(d, 5, 33), 4)));  // ash
-    Rgb molten = Mix({0.85f, 0.22f, 0.03f}, {1.0f, 0.80f, 0.35f}, Smoothstep(0.3f, 1.0f, lava));
-    Rgb color = Add(rock, Scale({0.6f, 0.12f, 0.02f}, glow));
-    return Mix(color, molten, Clamp01(lava));
-  });
+  return ShadeSphereMap(kPlanetWidth, kPlanetHeight, [&](Dir d) { return LavaAt(n, d).color; });
+}
+
+// The lava's own light, black on the crust, for an unlit additive shell
+// turning with the lava world: it keeps the cracks and lakes glowing on the
+// night side.
+RgbImage LavaGlow() {
+  const Noise n(701);
+  return ShadeSphereMap(kGlowWidth, kGlowHeight, [&](Dir d) { return LavaAt(n, d).emission; });
 }
 
 RgbImage DesertWorld() {
   const Noise n(801);
   std::vector<Crater> craters = ScatterCraters(802, 120, 0.01f, 0.12f);
-  Surface s = ShadeSurface(720, 360, [&](Dir d) {
+  Surface s = ShadeSurface(kPlanetWidth, kPlanetHeight, [&](Dir d) {
     Dir w{Z(n, Offset(d, 1.5f, 3), 3), Z(n, Offset(d, 1.5f, 7), 3), Z(n, Offset(d, 1.5f, 11), 3)};
     Dir p = Plus(Along(d, 2.0f), Along(w, 0.15f));
     float albedo = Z(n, p, 7, 0.55f);
@@ -263,7 +313,7 @@ struct MoonStyle {
 RgbImage Moon(const MoonStyle& style) {
   const Noise n(style.seed);
   std::vector<Crater> craters = ScatterCraters(style.seed + 1, style.craters, 0.008f, 0.22f);
-  Surface s = ShadeSurface(360, 180, [&](Dir d) {
+  Surface s = ShadeSurface(kMoonWidth, kMoonHeight, [&](Dir d) {
     float ejecta;
     float h = CraterHeight(craters, d, &ejecta) + 0.004f * Z(n, Along(d, 4), 5);
     float broad = Z(n, Along(d, 1.8f), 5);
@@ -280,7 +330,7 @@ RgbImage Moon(const MoonStyle& style) {
 // A translucent shell over a planet: soft haze with faint structure.
 RgbImage AtmosphereShell(uint32_t seed, Rgb color) {
   const Noise n(seed);
-  return ShadeSphereMap(360, 180, [&](Dir d) {
+  return ShadeSphereMap(kHazeWidth, kHazeHeight, [&](Dir d) {
     float v = 0.8f + 0.2f * Smoothstep(-2, 2, Z(n, Along(d, 3), 4));
     return Scale(color, v);
   });
@@ -351,14 +401,17 @@ void AddPlanetJobs(std::vector<ArtJob>& jobs) {
       [] { return Moon({621, {{-2, {0.62f, 0.70f, 0.78f}}, {0, {0.80f, 0.86f, 0.92f}}, {2, {0.92f, 0.95f, 0.98f}}}, 60, 0.8f, {0.50f, 0.32f, 0.22f}}); });
   add("textures\\red_lava.jpg", "Red system: lava world, dark basalt crust with glowing cracks and lava lakes",
       [] { return LavaWorld(); });
+  add("textures\\red_lava_glow.jpg",
+      "Red system: the lava's own glow, black on the crust, for an unlit translucent shell turning with the lava world",
+      [] { return LavaGlow(); });
   add("textures\\red_desert.jpg", "Red system: dusty orange desert planet with canyons, craters and small polar caps",
       [] { return DesertWorld(); });
   add("textures\\red_desert_clouds.jpg", "Red system: thin dust haze streaks of the desert planet, white on black, translucent shell",
       [] { return Clouds(811, -1.6f, 2, 0.7f); });
   add("textures\\red_ringgiant.jpg", "Red system: amber and cream banded giant that carries red_rings.jpg",
       [] { return BandedGiant({901, kAmberBands, 11, 1.2f, 1.0f}, Normalize({0.3f, -0.9f, 0.3f}), 0.07f, {0.95f, 0.85f, 0.7f}); });
-  add("textures\\red_moon.jpg", "Red system: dark red-brown rocky moon",
-      [] { return Moon({921, {{-2, {0.18f, 0.09f, 0.06f}}, {0, {0.34f, 0.18f, 0.12f}}, {2, {0.50f, 0.30f, 0.20f}}}, 400, 0, {}}); });
+  add("textures\\red_moon.jpg", "Red system: red-brown rocky moon, dark maria and bright dusty highlands",
+      [] { return Moon({921, {{-2, {0.30f, 0.17f, 0.11f}}, {0, {0.56f, 0.36f, 0.25f}}, {2, {0.80f, 0.60f, 0.44f}}}, 400, 0, {}}); });
   add("textures\\green_atmosphere.jpg", "Green system: pale cyan haze for the ocean world's translucent atmosphere shell",
       [] { return AtmosphereShell(531, {0.45f, 0.72f, 0.90f}); });
   add("textures\\blue_atmosphere.jpg", "Blue system: pale blue haze for a translucent atmosphere shell",

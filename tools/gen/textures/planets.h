@@ -1,5 +1,5 @@
 // Planet maps that other pictures reuse (the dialog picture shows the ocean
-// world): equirectangular 720 x 360, the same as their archive textures.
+// world): equirectangular 2048 x 1024, the same as their archive textures.
 #pragma once
 #include "tools/common/image.h"
 
