@@ -91,11 +91,11 @@ TEST(MeshFiles, EveryMeshIsIndexedInRangeWithUnitNormalsThatAgreeWithItsWinding)
         ASSERT_LT(mesh.corner[k][f], mesh.vertexCount);
         ASSERT_LT(mesh.texCorner[k][f], mesh.texCoordCount);
       }
-      V3 cross = FaceCross(mesh, f);
+      DVec3 cross = FaceCross(mesh, f);
       // No zero-area triangles, even after rounding to floats.
       if (Length(cross) <= 1e-10 * extent * extent) ++bad;
       for (int k = 0; k < 3; ++k) {
-        V3 n = CornerNormal(mesh, f, k);
+        DVec3 n = CornerNormal(mesh, f, k);
         if (!(std::fabs(Length(n) - 1) < 1e-5)) ++bad;
         if (!(Dot(n, cross) > 0)) ++bad;
       }
@@ -195,9 +195,9 @@ TEST(EnvCube, MatchesTheReferenceValuesByteForByte) {
   // Corner normals: each face's own outward normal; the first is (0, 0, -1).
   expected.clear();
   for (const auto& f : faces) {
-    V3 a{corner[f[0]][0], corner[f[0]][1], corner[f[0]][2]}, b{corner[f[1]][0], corner[f[1]][1], corner[f[1]][2]},
+    DVec3 a{corner[f[0]][0], corner[f[0]][1], corner[f[0]][2]}, b{corner[f[1]][0], corner[f[1]][1], corner[f[1]][2]},
         c{corner[f[2]][0], corner[f[2]][1], corner[f[2]][2]};
-    V3 n = Normalize(Cross(Sub(b, a), Sub(c, a)));
+    DVec3 n = Normalize(Cross(Sub(b, a), Sub(c, a)));
     EXPECT_GT(Dot(n, Add(a, Add(b, c))), 0.0);  // outward
     for (int k = 0; k < 3; ++k) f32(float(n.x) + 0.0f), f32(float(n.y) + 0.0f), f32(float(n.z) + 0.0f);
   }
@@ -219,7 +219,7 @@ TEST(EnvCube, EachSideShowsAWholeUnmirroredPictureFromInside) {
     }
     EXPECT_EQ(used.size(), 4u);  // one whole repetition per side
     EXPECT_EQ(*used.rbegin() - *used.begin(), 3u);
-    V3 n = Normalize(FaceCross(cube, i));
+    DVec3 n = Normalize(FaceCross(cube, i));
     if (std::fabs(n.z) > 0.5) continue;
     for (uint32_t f = i; f < i + 2; ++f)  // walls: the picture's top is up
       for (int k = 0; k < 3; ++k) EXPECT_EQ(CornerTexCoord(cube, f, k).t, CornerPosition(cube, f, k).z + 0.5);
@@ -235,7 +235,7 @@ TEST(Sphere, HasTheStoredCountsAndAnEquirectangularMapping) {
   std::set<uint32_t> poleCoords;
   for (uint32_t f = 0; f < sphere.faceCount; ++f) {
     for (int k = 0; k < 3; ++k) {
-      V3 p = CornerPosition(sphere, f, k);
+      DVec3 p = CornerPosition(sphere, f, k);
       EXPECT_NEAR(Length(p), 1.0, 1e-6);
       EXPECT_NEAR(Length(Sub(CornerNormal(sphere, f, k), p)), 0.0, 1e-7);
       UV uv = CornerTexCoord(sphere, f, k);
@@ -268,7 +268,7 @@ TEST(Sphere, IsFineEnoughToStayRoundWhenScaledUp) {
   double deepest = 0;
   for (uint32_t f = 0; f < sphere.faceCount; ++f)
     for (int k = 0; k < 3; ++k) {
-      V3 a = CornerPosition(sphere, f, k), b = CornerPosition(sphere, f, (k + 1) % 3);
+      DVec3 a = CornerPosition(sphere, f, k), b = CornerPosition(sphere, f, (k + 1) % 3);
       deepest = std::max(deepest, 1 - Length(Scale(Add(a, b), 0.5)));
     }
   EXPECT_LT(deepest, 0.007);

@@ -12,7 +12,7 @@ namespace {
 struct RockShape {
   uint32_t seed;
   double radius;     // mean radius before stretching
-  V3 stretch;        // ellipsoid axes factors
+  DVec3 stretch;        // ellipsoid axes factors
   double lobe;       // > 0: a second lobe this far out along x (a peanut)
   int frequency;     // geodesic subdivision
   double lumpiness;  // amplitude of the large-scale noise (fraction of radius)
@@ -23,16 +23,16 @@ struct RockShape {
 };
 
 struct Crater {
-  V3 centre;  // unit direction
+  DVec3 centre;  // unit direction
   double radius, depth;
 };
 
 struct Fracture {
-  V3 normal;
+  DVec3 normal;
   double distance;
 };
 
-V3 RandomDirection(uint32_t seed, uint32_t index) {
+DVec3 RandomDirection(uint32_t seed, uint32_t index) {
   double z = 2 * HashUnit(seed, 2 * index) - 1, a = 2 * kPi * HashUnit(seed, 2 * index + 1);
   double r = std::sqrt(std::max(0.0, 1 - z * z));
   return {r * std::cos(a), r * std::sin(a), z};
@@ -49,7 +49,7 @@ double CraterRelief(const Crater& c, double angle) {
 
 // Distance along unit direction d to the surface of one lobe or of the union
 // of the central lobe and one at (lobe, 0, 0) of radius 0.8.
-double LobeDistance(V3 d, double lobe) {
+double LobeDistance(DVec3 d, double lobe) {
   if (lobe <= 0) return 1;
   double b = d.x * lobe, c = lobe * lobe - 0.64;
   return std::max(1.0, b + std::sqrt(b * b - c));
@@ -74,8 +74,8 @@ Model BuildRock(const std::string& name, const RockShape& s, const std::string& 
 
   Part rock = Icosphere(s.frequency);
   double lobeCentre = s.lobe / 2;  // the union is centred on the origin
-  for (V3& p : rock.positions) {
-    V3 d = p;
+  for (DVec3& p : rock.positions) {
+    DVec3 d = p;
     // Domain-warped low-frequency lumps give the overall shape.
     float wx = lumps.At(float(d.x * 0.9 + 5), float(d.y * 0.9), float(d.z * 0.9));
     float wy = lumps.At(float(d.x * 0.9), float(d.y * 0.9 + 9), float(d.z * 0.9));

@@ -4,7 +4,7 @@
 #include <array>
 #include <tuple>
 
-uint32_t Part::Point(V3 p) {
+uint32_t Part::Point(DVec3 p) {
   positions.push_back(p);
   return uint32_t(positions.size() - 1);
 }
@@ -21,7 +21,7 @@ void Part::Quad(uint32_t a, uint32_t b, uint32_t c, uint32_t d, UV ua, UV ub, UV
 void Part::Append(const Part& other, const Frame& place) {
   uint32_t base = uint32_t(positions.size());
   bool mirrored = Determinant(place) < 0;
-  for (V3 p : other.positions) positions.push_back(Apply(place, p));
+  for (DVec3 p : other.positions) positions.push_back(Apply(place, p));
   for (Tri t : other.tris) {
     for (uint32_t& v : t.v) v += base;
     if (mirrored) {
@@ -34,9 +34,9 @@ void Part::Append(const Part& other, const Frame& place) {
 
 void ProjectBox(Part& part, double tile) {
   for (Part::Tri& t : part.tris) {
-    V3 a = part.positions[t.v[0]], b = part.positions[t.v[1]], c = part.positions[t.v[2]];
-    V3 n = Cross(Sub(b, a), Sub(c, a));
-    V3 s, u;  // texture axes with Cross(s, u) along the face normal
+    DVec3 a = part.positions[t.v[0]], b = part.positions[t.v[1]], c = part.positions[t.v[2]];
+    DVec3 n = Cross(Sub(b, a), Sub(c, a));
+    DVec3 s, u;  // texture axes with Cross(s, u) along the face normal
     double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
     if (ax >= ay && ax >= az) {
       s = {0, n.x > 0 ? 1.0 : -1.0, 0};
@@ -49,7 +49,7 @@ void ProjectBox(Part& part, double tile) {
       u = {0, n.z > 0 ? 1.0 : -1.0, 0};
     }
     for (int k = 0; k < 3; ++k) {
-      V3 p = part.positions[t.v[k]];
+      DVec3 p = part.positions[t.v[k]];
       t.uv[k] = {Dot(p, s) / tile, Dot(p, u) / tile};
     }
   }
@@ -59,13 +59,13 @@ namespace {
 
 using WeldKey = std::tuple<long long, long long, long long>;
 
-WeldKey KeyOf(V3 p) {
+WeldKey KeyOf(DVec3 p) {
   const double grid = 1e-6;  // positions this close are one vertex
   return {std::llround(p.x / grid), std::llround(p.y / grid), std::llround(p.z / grid)};
 }
 
-double CornerAngle(V3 at, V3 a, V3 b) {
-  V3 u = Normalize(Sub(a, at)), v = Normalize(Sub(b, at));
+double CornerAngle(DVec3 at, DVec3 a, DVec3 b) {
+  DVec3 u = Normalize(Sub(a, at)), v = Normalize(Sub(b, at));
   return std::acos(std::clamp(Dot(u, v), -1.0, 1.0));
 }
 
@@ -74,7 +74,7 @@ double CornerAngle(V3 at, V3 a, V3 b) {
 struct PlacedTri {
   std::array<uint32_t, 3> v;
   std::array<UV, 3> uv;
-  V3 normal;
+  DVec3 normal;
   std::array<double, 3> angle;
 };
 
@@ -97,10 +97,10 @@ void MeshBuilder::Add(const Part& part, const Frame& place) {
 
   // Weld coincident placed positions.
   std::map<WeldKey, uint32_t> weld;
-  std::vector<V3> points;
+  std::vector<DVec3> points;
   std::vector<uint32_t> welded(part.positions.size());
   for (size_t i = 0; i < part.positions.size(); ++i) {
-    V3 p = Apply(frame, part.positions[i]);
+    DVec3 p = Apply(frame, part.positions[i]);
     auto [it, fresh] = weld.emplace(KeyOf(p), uint32_t(points.size()));
     if (fresh) points.push_back(p);
     welded[i] = it->second;
@@ -115,8 +115,8 @@ void MeshBuilder::Add(const Part& part, const Frame& place) {
       std::swap(p.v[1], p.v[2]);
       std::swap(p.uv[1], p.uv[2]);
     }
-    V3 a = points[p.v[0]], b = points[p.v[1]], c = points[p.v[2]];
-    V3 n = Cross(Sub(b, a), Sub(c, a));
+    DVec3 a = points[p.v[0]], b = points[p.v[1]], c = points[p.v[2]];
+    DVec3 n = Cross(Sub(b, a), Sub(c, a));
     double longest = std::max({Dot(Sub(b, a), Sub(b, a)), Dot(Sub(c, b), Sub(c, b)), Dot(Sub(a, c), Sub(a, c))});
     if (Length(n) <= 1e-7 * longest) continue;
     p.normal = Normalize(n);
@@ -146,14 +146,14 @@ void MeshBuilder::Add(const Part& part, const Frame& place) {
         mesh_.y.push_back(float(points[v].y));
         mesh_.z.push_back(float(points[v].z));
       }
-      V3 sum;
+      DVec3 sum;
       for (uint32_t other : around[v]) {
         const PlacedTri& o = tris[other];
         if (other != self && Dot(o.normal, t.normal) < cosCrease) continue;
         int corner = o.v[0] == v ? 0 : o.v[1] == v ? 1 : 2;
         sum = ::Add(sum, Scale(o.normal, o.angle[corner]));
       }
-      V3 n = Normalize(sum);
+      DVec3 n = Normalize(sum);
       mesh_.corner[k].push_back(uint32_t(stored[v]));
       mesh_.texCorner[k].push_back(TexCoord({t.uv[k].s - shiftS, t.uv[k].t - shiftT}));
       for (double c : {n.x, n.y, n.z}) mesh_.normals.push_back(float(c));

@@ -18,11 +18,11 @@ struct Part {
     uint32_t v[3];
     UV uv[3];
   };
-  std::vector<V3> positions;
+  std::vector<DVec3> positions;
   std::vector<Tri> tris;
   double creaseDegrees = 40;
 
-  uint32_t Point(V3 p);
+  uint32_t Point(DVec3 p);
   void Triangle(uint32_t a, uint32_t b, uint32_t c, UV ua, UV ub, UV uc);
   // a, b, c, d counter-clockwise; split along a-c.
   void Quad(uint32_t a, uint32_t b, uint32_t c, uint32_t d, UV ua, UV ub, UV uc, UV ud);
