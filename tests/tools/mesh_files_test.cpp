@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 
@@ -70,7 +71,8 @@ TEST(MeshFiles, NamesAreUniqueLowerCaseAndTheCatalogueIsComplete) {
     for (char c : m.name) EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_') << m.name;
   }
   for (const char* name : {"env", "sphere", "interceptor", "shuttle", "frigate", "freighter", "bluestation",
-                           "platform", "outpost", "asteroid1", "asteroid2", "asteroid3", "asteroid4"})
+                           "platform", "outpost", "asteroid1", "asteroid2", "asteroid3", "asteroid4", "asteroid5",
+                           "asteroid6", "asteroid7", "asteroid8", "asteroid9", "asteroid10"})
     EXPECT_EQ(names.count(name), 1u) << name;
 }
 
@@ -125,6 +127,33 @@ TEST(MeshFiles, ShipsAndAsteroidsTurnAboutTheirCentreOfMass) {
     SCOPED_TRACE(m.name);
     EXPECT_LT(Length(CentreOfMass(m.mesh)), 0.005 * Radius(m.mesh));
   }
+}
+
+// Rocks are cube-projected: wherever corners meet, their texture coordinates
+// agree once whole repeats, mirrors and the swap of s and t are folded away,
+// which the rock maps are drawn to ignore.
+TEST(MeshFiles, RocksMeetWithoutTextureSeams) {
+  auto fold = [](double c) { return std::fabs(c - std::round(c)); };
+  int rocks = 0;
+  for (const Model& m : Models()) {
+    if (m.name.rfind("asteroid", 0) != 0) continue;
+    SCOPED_TRACE(m.name);
+    ++rocks;
+    std::map<uint32_t, std::pair<double, double>> seen;
+    int seams = 0;
+    for (uint32_t f = 0; f < m.mesh.faceCount; ++f) {
+      for (int k = 0; k < 3; ++k) {
+        UV uv = CornerTexCoord(m.mesh, f, k);
+        double a = fold(uv.s), b = fold(uv.t);
+        std::pair<double, double> key{std::min(a, b), std::max(a, b)};
+        auto [it, fresh] = seen.emplace(m.mesh.corner[k][f], key);
+        if (!fresh && (std::fabs(it->second.first - key.first) > 1e-4 || std::fabs(it->second.second - key.second) > 1e-4))
+          ++seams;
+      }
+    }
+    EXPECT_EQ(seams, 0);
+  }
+  EXPECT_GE(rocks, 8);
 }
 
 // The notes give offsets in the object files' own patterns, ready to paste.

@@ -92,10 +92,10 @@ Model BuildRock(const std::string& name, const RockShape& s, const std::string& 
   }
   rock.creaseDegrees = 70;
   double size = s.radius * std::max({s.stretch.x * (1 + s.lobe), s.stretch.y, s.stretch.z});
-  ProjectBox(rock, s.radius * 0.8);
+  ProjectCube(rock, s.radius * 0.7);
   MeshBuilder b(kBodyToFile);
   b.Add(rock);
-  Model m{name, purpose, s.radius * 0.8, size * 3, size * 10, {}, {}, {}};
+  Model m{name, purpose, s.radius * 0.7, size * 3, size * 10, {}, {}, {}};
   m.mesh = b.Take();
   return m;
 }
@@ -112,5 +112,17 @@ std::vector<Model> BuildAsteroids() {
                 "two-lobed rock"),
       BuildRock("asteroid4", {4409, 18.0, {1.15, 1.05, 0.9}, 0, 16, 0.26, 0.045, 3, 34, 0.36},
                 "large cratered body: the field's landmark"),
+      BuildRock("asteroid5", {5501, 4.5, {1.3, 1.2, 0.55}, 0, 9, 0.22, 0.06, 5, 5, 0.4},
+                "flat slab broken off a larger body"),
+      BuildRock("asteroid6", {6607, 3.8, {1.9, 0.7, 0.6}, 0, 9, 0.25, 0.08, 7, 2, 0.4},
+                "splinter: a long sharp shard"),
+      BuildRock("asteroid7", {7703, 6.0, {1.0, 1.0, 0.95}, 0, 11, 0.14, 0.04, 0, 12, 0.4},
+                "rounded boulder, worn and pitted"),
+      BuildRock("asteroid8", {8803, 5.0, {1.1, 1.0, 0.9}, 0, 10, 0.2, 0.05, 9, 3, 0.35},
+                "angular block with many broken faces"),
+      BuildRock("asteroid9", {9901, 9.0, {1.0, 0.9, 0.8}, 1.1, 13, 0.24, 0.05, 2, 18, 0.35},
+                "large two-lobed rock"),
+      BuildRock("asteroid10", {10007, 8.0, {1.3, 1.0, 0.9}, 0, 12, 0.4, 0.06, 2, 10, 0.4},
+                "knobbly potato-shaped rock"),
   };
 }

@@ -57,6 +57,50 @@ void ProjectBox(Part& part, double tile) {
 
 namespace {
 
+// One face of the projection cube: the cone of points whose coordinate `axis`,
+// times `sign`, is the largest in size.
+struct CubeFace {
+  int axis;
+  double sign;
+};
+
+double Component(DVec3 p, int axis) { return axis == 0 ? p.x : axis == 1 ? p.y : p.z; }
+
+// Signed distance-like value of p from one of the four planes bounding a face.
+double Inside(const CubeFace& f, int plane, DVec3 p) {
+  int other = (f.axis + 1 + plane / 2) % 3;
+  return f.sign * Component(p, f.axis) - (plane % 2 ? -1 : 1) * Component(p, other);
+}
+
+// The point where the plane crosses the segment, computed from its endpoints
+// in a fixed order so that two triangles sharing the edge cut it alike.
+DVec3 Crossing(const CubeFace& f, int plane, DVec3 a, DVec3 b) {
+  if (std::tie(b.x, b.y, b.z) < std::tie(a.x, a.y, a.z)) std::swap(a, b);
+  double da = Inside(f, plane, a), db = Inside(f, plane, b);
+  return Lerp(a, b, da / (da - db));
+}
+
+// The part of a convex polygon inside one face's cone.
+std::vector<DVec3> ClipToFace(std::vector<DVec3> polygon, const CubeFace& f) {
+  for (int plane = 0; plane < 4 && !polygon.empty(); ++plane) {
+    std::vector<DVec3> kept;
+    for (size_t i = 0; i < polygon.size(); ++i) {
+      DVec3 a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+      bool aIn = Inside(f, plane, a) >= 0, bIn = Inside(f, plane, b) >= 0;
+      if (aIn) kept.push_back(a);
+      if (aIn != bIn) kept.push_back(Crossing(f, plane, a, b));
+    }
+    polygon = std::move(kept);
+  }
+  return polygon;
+}
+
+// Texture coordinate of p on a face, seen from outside unmirrored.
+UV OnFace(const CubeFace& f, DVec3 p, double tile) {
+  int u = (f.axis + 1) % 3, v = (f.axis + 2) % 3;
+  return {f.sign * Component(p, u) / tile, Component(p, v) / tile};
+}
+
 using WeldKey = std::tuple<long long, long long, long long>;
 
 WeldKey KeyOf(DVec3 p) {
@@ -79,6 +123,25 @@ struct PlacedTri {
 };
 
 }  // namespace
+
+void ProjectCube(Part& part, double tile) {
+  std::vector<Part::Tri> whole = std::move(part.tris);
+  part.tris.clear();
+  for (const Part::Tri& t : whole) {
+    std::vector<DVec3> corners{part.positions[t.v[0]], part.positions[t.v[1]], part.positions[t.v[2]]};
+    for (int axis = 0; axis < 3; ++axis)
+      for (double sign : {1.0, -1.0}) {
+        CubeFace face{axis, sign};
+        std::vector<DVec3> piece = ClipToFace(corners, face);
+        if (piece.size() < 3) continue;
+        std::vector<uint32_t> index;
+        for (DVec3 p : piece) index.push_back(part.Point(p));
+        for (size_t i = 1; i + 1 < piece.size(); ++i)
+          part.Triangle(index[0], index[i], index[i + 1], OnFace(face, piece[0], tile), OnFace(face, piece[i], tile),
+                        OnFace(face, piece[i + 1], tile));
+      }
+  }
+}
 
 uint32_t MeshBuilder::TexCoord(UV uv) {
   std::pair<float, float> key{float(uv.s), float(uv.t)};

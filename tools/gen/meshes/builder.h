@@ -34,6 +34,13 @@ struct Part {
 // face's dominant axis, one repeat per `tile` units, unmirrored seen from outside.
 void ProjectBox(Part& part, double tile);
 
+// Projects from the part's origin onto the six faces of a cube, one repeat per
+// `tile` units: triangles are cut along the planes |x| = |y|, |y| = |z| and
+// |z| = |x| and each piece takes the face its points look out through. Where
+// two faces meet, their coordinates agree up to a swap and a change of sign,
+// so a texture with the square's mirror symmetries shows no seam there.
+void ProjectCube(Part& part, double tile);
+
 class MeshBuilder {
  public:
   // `output` maps the builder's coordinates to the stored ones (see model.h).
