@@ -295,6 +295,9 @@ Model BuildFreighter() {
     Frame fin = Compose(At(-68, 0, 0), RotX(kPi / 4 + kPi / 2 * k));
     b.Add(Box({10, 0.8, 6}, tile, 0.2), Compose(fin, At(0, 0, 13)));
     b.Add(Box({26, 0.5, radiatorTip - 16}, tile, 0.15), Compose(fin, At(0, 0, (radiatorTip + 16) / 2)));
+    // Coolant ribs across both faces, so the panel reads as a radiator and not a blank plate.
+    for (int r = 0; r < 9; ++r)
+      b.Add(Box({0.7, 1.3, radiatorTip - 17}, tile, 0.1), Compose(fin, At(-11.2 + 2.8 * r, 0, (radiatorTip + 16) / 2)));
     radiatorTips.push_back(Apply(fin, {0, 0, radiatorTip}));
   }
 

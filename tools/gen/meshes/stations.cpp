@@ -242,8 +242,10 @@ std::vector<Model> BuildPlatform() {
     hull.Add(Lathe({{0, -8}, {66, -8}, {72, 0}, {72, 4}, {0, 4}}, 32, tile), At(p));
     hull.Add(Cylinder(16, 18, 12, tile), At(p.x, p.y, deckTop));
   }
-  // Radiator bank hung off the -x edge on two booms.
-  for (int i = 0; i < 9; ++i) panels.Add(Panel(160, 130, 4), At(-half - 130, -136 + i * 34.0, 0));
+  // Radiator bank hung off the -x edge on two booms: louvres tilted up
+  // towards the light above, which upright plates would never catch.
+  for (int i = 0; i < 9; ++i)
+    panels.Add(Panel(160, 130, 4), Compose(At(-half - 130, -136 + i * 34.0, 34), RotX(Radians(60))));
   for (double x : {-half - 60.0, -half - 200.0}) hull.Add(Bar({x, -150, 66}, {x, 150, 66}, 8, tile), {});
   for (int side = -1; side <= 1; side += 2)
     hull.Add(Bar({-half, side * 120.0, 40}, {-half - 200, side * 120.0, 72}, 12, tile), {});
