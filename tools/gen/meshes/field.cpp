@@ -78,7 +78,7 @@ double DistanceToWay(const Lane& lane, DVec3 p) {
 
 std::vector<FieldPlan> ShippedFields() {
   FieldPlan green{"worlds/green/green_ast/world.txt", "textures\\rock_greybrown.jpg", 31, {-5200, -5200, -1000},
-                  {5200, 5400, 1000}, 210, {}, {}, {}};
+                  {5200, 5400, 1000}, 250, {}, {}, {}};
   green.landmarks.push_back({3, {0, 0, 0}, {0.2687, 0.8165, 0.511}, 140, 18, 0});
   green.clusters = {{{-3200, 2600, 100}, 700},  {{2600, -2600, -150}, 650}, {{-2600, -3400, 300}, 600},
                     {{3400, 2900, 200}, 750},   {{-500, 3900, 0}, 600},    {{600, -1200, -200}, 500},
@@ -92,7 +92,7 @@ std::vector<FieldPlan> ShippedFields() {
       Way({{150, 4800, -120}, {-100, 1650, 0}}, 420),                                        // the ride beside a frigate
   };
   FieldPlan red{"worlds/red/red_aster/world.txt", "textures\\rock_darkred.jpg", 57, {-5300, -5300, -1100},
-                {5200, 5500, 1100}, 210, {}, {}, {}};
+                {5200, 5500, 1100}, 250, {}, {}, {}};
   red.landmarks.push_back({3, {1500, -2600, 200}, {0.2687, 0.8165, 0.511}, 254, 16, 0});
   red.landmarks.push_back({8, {-3600, -1200, -250}, {-0.4058, -0.9134, 0.0321}, 187, 17, 0});
   red.clusters = {{{-3000, 3300, 200}, 700}, {{3300, 2600, -200}, 650}, {{-1200, -4200, 0}, 600},
@@ -130,9 +130,9 @@ std::vector<PlacedRock> LayOut(const FieldPlan& plan, const std::vector<Model>& 
       p = {plan.low.x + unit(6) * (plan.high.x - plan.low.x), plan.low.y + unit(7) * (plan.high.y - plan.low.y),
            plan.low.z + unit(8) * (plan.high.z - plan.low.z)};
     }
-    // Many small rocks, few large: 14 to 110 units of bounding radius.
+    // Many small rocks, few large: 16 to 112 units of bounding radius.
     int shape = int(unit(9) * double(rocks.size())) % int(rocks.size());
-    double size = 14 * std::pow(8.0, std::pow(unit(10), 2.2));
+    double size = 16 * std::pow(7.0, std::pow(unit(10), 1.7));
     double scale = size / radius[size_t(shape)];
     if (!Inside(plan, p, size) || !Free(plan, placed, p, size)) continue;
     placed.push_back({shape, p, RandomAxis(seed + 11, attempt), 360 * unit(12), scale, size});
