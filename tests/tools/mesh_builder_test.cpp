@@ -21,7 +21,7 @@ MeshFile Build(const Part& part, const Frame& place = {}) {
 
 void ExpectNormalsAgreeWithWinding(const MeshFile& mesh) {
   for (uint32_t f = 0; f < mesh.faceCount; ++f) {
-    V3 n = Normalize(FaceCross(mesh, f));
+    DVec3 n = Normalize(FaceCross(mesh, f));
     for (int k = 0; k < 3; ++k) {
       EXPECT_NEAR(Length(CornerNormal(mesh, f, k)), 1.0, 1e-5);
       EXPECT_GT(Dot(CornerNormal(mesh, f, k), n), 0.0);
@@ -79,15 +79,15 @@ TEST(MeshBuilder, BoxCornersAreHardAndRoundSidesSmooth) {
   ASSERT_EQ(box.faceCount, 12u);
   ASSERT_EQ(box.vertexCount, 8u);
   for (uint32_t f = 0; f < box.faceCount; ++f) {
-    V3 n = Normalize(FaceCross(box, f));
+    DVec3 n = Normalize(FaceCross(box, f));
     for (int k = 0; k < 3; ++k) EXPECT_NEAR(Dot(CornerNormal(box, f, k), n), 1.0, 1e-6);
   }
   MeshFile cylinder = Build(Cylinder(1, 2, 24, 1));
   for (uint32_t f = 0; f < cylinder.faceCount; ++f) {
-    V3 n = Normalize(FaceCross(cylinder, f));
+    DVec3 n = Normalize(FaceCross(cylinder, f));
     for (int k = 0; k < 3; ++k) {
-      V3 p = CornerPosition(cylinder, f, k);
-      V3 normal = CornerNormal(cylinder, f, k);
+      DVec3 p = CornerPosition(cylinder, f, k);
+      DVec3 normal = CornerNormal(cylinder, f, k);
       if (std::fabs(n.z) > 0.99)  // caps stay flat
         EXPECT_NEAR(Dot(normal, n), 1.0, 1e-6);
       else  // the side is smooth: radial normals at its corners
@@ -119,11 +119,11 @@ TEST(MeshBuilder, ProjectedAndWrappedTexturesAreUnmirroredAndSeamless) {
 TEST(MeshBuilder, PanelsShowWholeSquareRepeatsOnBothFaces) {
   MeshFile panel = Build(Panel(4, 2, 0.1));
   for (uint32_t f = 0; f < panel.faceCount; ++f) {
-    V3 n = Normalize(FaceCross(panel, f));
+    DVec3 n = Normalize(FaceCross(panel, f));
     if (std::fabs(n.y) < 0.99) continue;  // the edges
     for (int k = 0; k < 3; ++k) {
       UV uv = CornerTexCoord(panel, f, k);
-      V3 p = CornerPosition(panel, f, k);
+      DVec3 p = CornerPosition(panel, f, k);
       EXPECT_DOUBLE_EQ(uv.s, p.x > 0 ? 2 : 0);  // two repeats along the long side
       EXPECT_DOUBLE_EQ(uv.t, p.z > 0 ? 1 : 0);
     }
@@ -133,16 +133,16 @@ TEST(MeshBuilder, PanelsShowWholeSquareRepeatsOnBothFaces) {
 TEST(Attachments, OffsetsLandOnTheMeshPointInEveryDrawingFrame) {
   // Body point -> stored point -> where the mesh frame draws it, against
   // where the flame and light formulas put their offsets.
-  V3 body{3.5, -1.25, 0.75};
-  V3 stored = BodyToFile(body);
-  const V3 frames[][2] = {{{1, 0, 0}, {0, -1, 0}}, {{0, 0, 1}, {1, 0, 0}}, {{0, 1, 0}, {0, 0, 1}},
+  DVec3 body{3.5, -1.25, 0.75};
+  DVec3 stored = BodyToFile(body);
+  const DVec3 frames[][2] = {{{1, 0, 0}, {0, -1, 0}}, {{0, 0, 1}, {1, 0, 0}}, {{0, 1, 0}, {0, 0, 1}},
                           {{0.6, 0.8, 0}, {0, 0, -1}}};
   for (const auto& f : frames) {
-    V3 look = f[0], right = f[1], lookRight = Cross(look, right);
-    V3 mesh = Add(Scale(look, stored.x), Add(Scale(right, stored.y), Scale(lookRight, stored.z)));
-    V3 flame = FlameOffset(body), light = LightOffset(body);
-    V3 flameAt = Add(Scale(right, flame.x), Add(Scale(lookRight, flame.y), Scale(look, flame.z)));
-    V3 lightAt = Add(Scale(right, light.x), Add(Scale(Cross(right, look), light.y), Scale(look, light.z)));
+    DVec3 look = f[0], right = f[1], lookRight = Cross(look, right);
+    DVec3 mesh = Add(Scale(look, stored.x), Add(Scale(right, stored.y), Scale(lookRight, stored.z)));
+    DVec3 flame = FlameOffset(body), light = LightOffset(body);
+    DVec3 flameAt = Add(Scale(right, flame.x), Add(Scale(lookRight, flame.y), Scale(look, flame.z)));
+    DVec3 lightAt = Add(Scale(right, light.x), Add(Scale(Cross(right, look), light.y), Scale(look, light.z)));
     EXPECT_NEAR(Length(Sub(mesh, flameAt)), 0.0, 1e-12);
     EXPECT_NEAR(Length(Sub(mesh, lightAt)), 0.0, 1e-12);
   }
@@ -150,12 +150,12 @@ TEST(Attachments, OffsetsLandOnTheMeshPointInEveryDrawingFrame) {
 
 TEST(Attachments, ADynamicShipFliesUprightAlongItsKeyframeAxes) {
   // Keyframe orientation identity: look = +x, right = -(+y).
-  V3 look{1, 0, 0}, right{0, -1, 0};
-  auto draw = [&](V3 body) {
-    V3 s = BodyToFile(body);
+  DVec3 look{1, 0, 0}, right{0, -1, 0};
+  auto draw = [&](DVec3 body) {
+    DVec3 s = BodyToFile(body);
     return Add(Scale(look, s.x), Add(Scale(right, s.y), Scale(Cross(look, right), s.z)));
   };
-  V3 nose = draw({1, 0, 0}), left = draw({0, 1, 0}), up = draw({0, 0, 1});
+  DVec3 nose = draw({1, 0, 0}), left = draw({0, 1, 0}), up = draw({0, 0, 1});
   EXPECT_NEAR(Length(Sub(nose, {1, 0, 0})), 0.0, 1e-12);
   EXPECT_NEAR(Length(Sub(left, {0, 1, 0})), 0.0, 1e-12);
   EXPECT_NEAR(Length(Sub(up, {0, 0, 1})), 0.0, 1e-12);

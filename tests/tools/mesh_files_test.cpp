@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 
@@ -70,7 +71,8 @@ TEST(MeshFiles, NamesAreUniqueLowerCaseAndTheCatalogueIsComplete) {
     for (char c : m.name) EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_') << m.name;
   }
   for (const char* name : {"env", "sphere", "interceptor", "shuttle", "frigate", "freighter", "bluestation",
-                           "platform", "outpost", "asteroid1", "asteroid2", "asteroid3", "asteroid4"})
+                           "platform", "outpost", "asteroid1", "asteroid2", "asteroid3", "asteroid4", "asteroid5",
+                           "asteroid6", "asteroid7", "asteroid8", "asteroid9", "asteroid10"})
     EXPECT_EQ(names.count(name), 1u) << name;
 }
 
@@ -91,11 +93,11 @@ TEST(MeshFiles, EveryMeshIsIndexedInRangeWithUnitNormalsThatAgreeWithItsWinding)
         ASSERT_LT(mesh.corner[k][f], mesh.vertexCount);
         ASSERT_LT(mesh.texCorner[k][f], mesh.texCoordCount);
       }
-      V3 cross = FaceCross(mesh, f);
+      DVec3 cross = FaceCross(mesh, f);
       // No zero-area triangles, even after rounding to floats.
       if (Length(cross) <= 1e-10 * extent * extent) ++bad;
       for (int k = 0; k < 3; ++k) {
-        V3 n = CornerNormal(mesh, f, k);
+        DVec3 n = CornerNormal(mesh, f, k);
         if (!(std::fabs(Length(n) - 1) < 1e-5)) ++bad;
         if (!(Dot(n, cross) > 0)) ++bad;
       }
@@ -125,6 +127,33 @@ TEST(MeshFiles, ShipsAndAsteroidsTurnAboutTheirCentreOfMass) {
     SCOPED_TRACE(m.name);
     EXPECT_LT(Length(CentreOfMass(m.mesh)), 0.005 * Radius(m.mesh));
   }
+}
+
+// Rocks are cube-projected: wherever corners meet, their texture coordinates
+// agree once whole repeats, mirrors and the swap of s and t are folded away,
+// which the rock maps are drawn to ignore.
+TEST(MeshFiles, RocksMeetWithoutTextureSeams) {
+  auto fold = [](double c) { return std::fabs(c - std::round(c)); };
+  int rocks = 0;
+  for (const Model& m : Models()) {
+    if (m.name.rfind("asteroid", 0) != 0) continue;
+    SCOPED_TRACE(m.name);
+    ++rocks;
+    std::map<uint32_t, std::pair<double, double>> seen;
+    int seams = 0;
+    for (uint32_t f = 0; f < m.mesh.faceCount; ++f) {
+      for (int k = 0; k < 3; ++k) {
+        UV uv = CornerTexCoord(m.mesh, f, k);
+        double a = fold(uv.s), b = fold(uv.t);
+        std::pair<double, double> key{std::min(a, b), std::max(a, b)};
+        auto [it, fresh] = seen.emplace(m.mesh.corner[k][f], key);
+        if (!fresh && (std::fabs(it->second.first - key.first) > 1e-4 || std::fabs(it->second.second - key.second) > 1e-4))
+          ++seams;
+      }
+    }
+    EXPECT_EQ(seams, 0);
+  }
+  EXPECT_GE(rocks, 8);
 }
 
 // The notes give offsets in the object files' own patterns, ready to paste.
@@ -195,9 +224,9 @@ TEST(EnvCube, MatchesTheReferenceValuesByteForByte) {
   // Corner normals: each face's own outward normal; the first is (0, 0, -1).
   expected.clear();
   for (const auto& f : faces) {
-    V3 a{corner[f[0]][0], corner[f[0]][1], corner[f[0]][2]}, b{corner[f[1]][0], corner[f[1]][1], corner[f[1]][2]},
+    DVec3 a{corner[f[0]][0], corner[f[0]][1], corner[f[0]][2]}, b{corner[f[1]][0], corner[f[1]][1], corner[f[1]][2]},
         c{corner[f[2]][0], corner[f[2]][1], corner[f[2]][2]};
-    V3 n = Normalize(Cross(Sub(b, a), Sub(c, a)));
+    DVec3 n = Normalize(Cross(Sub(b, a), Sub(c, a)));
     EXPECT_GT(Dot(n, Add(a, Add(b, c))), 0.0);  // outward
     for (int k = 0; k < 3; ++k) f32(float(n.x) + 0.0f), f32(float(n.y) + 0.0f), f32(float(n.z) + 0.0f);
   }
@@ -219,7 +248,7 @@ TEST(EnvCube, EachSideShowsAWholeUnmirroredPictureFromInside) {
     }
     EXPECT_EQ(used.size(), 4u);  // one whole repetition per side
     EXPECT_EQ(*used.rbegin() - *used.begin(), 3u);
-    V3 n = Normalize(FaceCross(cube, i));
+    DVec3 n = Normalize(FaceCross(cube, i));
     if (std::fabs(n.z) > 0.5) continue;
     for (uint32_t f = i; f < i + 2; ++f)  // walls: the picture's top is up
       for (int k = 0; k < 3; ++k) EXPECT_EQ(CornerTexCoord(cube, f, k).t, CornerPosition(cube, f, k).z + 0.5);
@@ -235,7 +264,7 @@ TEST(Sphere, HasTheStoredCountsAndAnEquirectangularMapping) {
   std::set<uint32_t> poleCoords;
   for (uint32_t f = 0; f < sphere.faceCount; ++f) {
     for (int k = 0; k < 3; ++k) {
-      V3 p = CornerPosition(sphere, f, k);
+      DVec3 p = CornerPosition(sphere, f, k);
       EXPECT_NEAR(Length(p), 1.0, 1e-6);
       EXPECT_NEAR(Length(Sub(CornerNormal(sphere, f, k), p)), 0.0, 1e-7);
       UV uv = CornerTexCoord(sphere, f, k);
@@ -268,7 +297,7 @@ TEST(Sphere, IsFineEnoughToStayRoundWhenScaledUp) {
   double deepest = 0;
   for (uint32_t f = 0; f < sphere.faceCount; ++f)
     for (int k = 0; k < 3; ++k) {
-      V3 a = CornerPosition(sphere, f, k), b = CornerPosition(sphere, f, (k + 1) % 3);
+      DVec3 a = CornerPosition(sphere, f, k), b = CornerPosition(sphere, f, (k + 1) % 3);
       deepest = std::max(deepest, 1 - Length(Scale(Add(a, b), 0.5)));
     }
   EXPECT_LT(deepest, 0.0015);

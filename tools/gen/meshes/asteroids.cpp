@@ -12,7 +12,7 @@ namespace {
 struct RockShape {
   uint32_t seed;
   double radius;     // mean radius before stretching
-  V3 stretch;        // ellipsoid axes factors
+  DVec3 stretch;        // ellipsoid axes factors
   double lobe;       // > 0: a second lobe this far out along x (a peanut)
   int frequency;     // geodesic subdivision
   double lumpiness;  // amplitude of the large-scale noise (fraction of radius)
@@ -23,16 +23,16 @@ struct RockShape {
 };
 
 struct Crater {
-  V3 centre;  // unit direction
+  DVec3 centre;  // unit direction
   double radius, depth;
 };
 
 struct Fracture {
-  V3 normal;
+  DVec3 normal;
   double distance;
 };
 
-V3 RandomDirection(uint32_t seed, uint32_t index) {
+DVec3 RandomDirection(uint32_t seed, uint32_t index) {
   double z = 2 * HashUnit(seed, 2 * index) - 1, a = 2 * kPi * HashUnit(seed, 2 * index + 1);
   double r = std::sqrt(std::max(0.0, 1 - z * z));
   return {r * std::cos(a), r * std::sin(a), z};
@@ -49,7 +49,7 @@ double CraterRelief(const Crater& c, double angle) {
 
 // Distance along unit direction d to the surface of one lobe or of the union
 // of the central lobe and one at (lobe, 0, 0) of radius 0.8.
-double LobeDistance(V3 d, double lobe) {
+double LobeDistance(DVec3 d, double lobe) {
   if (lobe <= 0) return 1;
   double b = d.x * lobe, c = lobe * lobe - 0.64;
   return std::max(1.0, b + std::sqrt(b * b - c));
@@ -74,8 +74,8 @@ Model BuildRock(const std::string& name, const RockShape& s, const std::string& 
 
   Part rock = Icosphere(s.frequency);
   double lobeCentre = s.lobe / 2;  // the union is centred on the origin
-  for (V3& p : rock.positions) {
-    V3 d = p;
+  for (DVec3& p : rock.positions) {
+    DVec3 d = p;
     // Domain-warped low-frequency lumps give the overall shape.
     float wx = lumps.At(float(d.x * 0.9 + 5), float(d.y * 0.9), float(d.z * 0.9));
     float wy = lumps.At(float(d.x * 0.9), float(d.y * 0.9 + 9), float(d.z * 0.9));
@@ -92,10 +92,10 @@ Model BuildRock(const std::string& name, const RockShape& s, const std::string& 
   }
   rock.creaseDegrees = 70;
   double size = s.radius * std::max({s.stretch.x * (1 + s.lobe), s.stretch.y, s.stretch.z});
-  ProjectBox(rock, s.radius * 0.8);
+  ProjectCube(rock, s.radius * 0.7);
   MeshBuilder b(kBodyToFile);
   b.Add(rock);
-  Model m{name, purpose, s.radius * 0.8, size * 3, size * 10, {}, {}, {}};
+  Model m{name, purpose, s.radius * 0.7, size * 3, size * 10, {}, {}, {}};
   m.mesh = b.Take();
   return m;
 }
@@ -112,5 +112,17 @@ std::vector<Model> BuildAsteroids() {
                 "two-lobed rock"),
       BuildRock("asteroid4", {4409, 18.0, {1.15, 1.05, 0.9}, 0, 16, 0.26, 0.045, 3, 34, 0.36},
                 "large cratered body: the field's landmark"),
+      BuildRock("asteroid5", {5501, 4.5, {1.3, 1.2, 0.55}, 0, 9, 0.22, 0.06, 5, 5, 0.4},
+                "flat slab broken off a larger body"),
+      BuildRock("asteroid6", {6607, 3.8, {1.9, 0.7, 0.6}, 0, 9, 0.25, 0.08, 7, 2, 0.4},
+                "splinter: a long sharp shard"),
+      BuildRock("asteroid7", {7703, 6.0, {1.0, 1.0, 0.95}, 0, 11, 0.14, 0.04, 0, 12, 0.4},
+                "rounded boulder, worn and pitted"),
+      BuildRock("asteroid8", {8803, 5.0, {1.1, 1.0, 0.9}, 0, 10, 0.2, 0.05, 9, 3, 0.35},
+                "angular block with many broken faces"),
+      BuildRock("asteroid9", {9901, 9.0, {1.0, 0.9, 0.8}, 1.1, 13, 0.24, 0.05, 2, 18, 0.35},
+                "large two-lobed rock"),
+      BuildRock("asteroid10", {10007, 8.0, {1.3, 1.0, 0.9}, 0, 12, 0.4, 0.06, 2, 10, 0.4},
+                "knobbly potato-shaped rock"),
   };
 }

@@ -5,6 +5,6 @@
 
 #include "tools/gen/meshes/model.h"
 
-// "asteroid1" .. "asteroid4": a chunk of 8 units, an elongated rock of 17, a
-// two-lobed rock of 18 and a cratered body of 42.
+// "asteroid1" .. "asteroid10": chunks, slabs, shards, boulders and lobed
+// rocks of 8 to 20 units, and "asteroid4", a cratered body of 42.
 std::vector<Model> BuildAsteroids();

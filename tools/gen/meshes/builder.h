@@ -18,11 +18,11 @@ struct Part {
     uint32_t v[3];
     UV uv[3];
   };
-  std::vector<V3> positions;
+  std::vector<DVec3> positions;
   std::vector<Tri> tris;
   double creaseDegrees = 40;
 
-  uint32_t Point(V3 p);
+  uint32_t Point(DVec3 p);
   void Triangle(uint32_t a, uint32_t b, uint32_t c, UV ua, UV ub, UV uc);
   // a, b, c, d counter-clockwise; split along a-c.
   void Quad(uint32_t a, uint32_t b, uint32_t c, uint32_t d, UV ua, UV ub, UV uc, UV ud);
@@ -33,6 +33,13 @@ struct Part {
 // Replaces every corner's texture coordinate by a planar projection along the
 // face's dominant axis, one repeat per `tile` units, unmirrored seen from outside.
 void ProjectBox(Part& part, double tile);
+
+// Projects from the part's origin onto the six faces of a cube, one repeat per
+// `tile` units: triangles are cut along the planes |x| = |y|, |y| = |z| and
+// |z| = |x| and each piece takes the face its points look out through. Where
+// two faces meet, their coordinates agree up to a swap and a change of sign,
+// so a texture with the square's mirror symmetries shows no seam there.
+void ProjectCube(Part& part, double tile);
 
 class MeshBuilder {
  public:

@@ -50,7 +50,7 @@ std::string Num(double v) {
   return s;
 }
 
-std::string Vec(V3 v) { return "V(" + Num(v.x) + " " + Num(v.y) + " " + Num(v.z) + ")"; }
+std::string Vec(DVec3 v) { return "V(" + Num(v.x) + " " + Num(v.y) + " " + Num(v.z) + ")"; }
 
 // A flame's first quad is 4 * size across and fades outwards: a little wider
 // than the nozzle mouth. Thirty quads `offset` apart trail about nine radii.
@@ -87,10 +87,10 @@ const char kHeader[] =
     "origin at their centre of mass; stations at the middle of their hub.\n";
 
 void Describe(std::string& out, const Model& m) {
-  V3 lo{1e30, 1e30, 1e30}, hi{-1e30, -1e30, -1e30};
+  DVec3 lo{1e30, 1e30, 1e30}, hi{-1e30, -1e30, -1e30};
   double radius = 0;
   for (uint32_t i = 0; i < m.mesh.vertexCount; ++i) {
-    V3 p{m.mesh.x[i], m.mesh.y[i], m.mesh.z[i]};
+    DVec3 p{m.mesh.x[i], m.mesh.y[i], m.mesh.z[i]};
     lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
     hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
     radius = std::max(radius, Length(p));

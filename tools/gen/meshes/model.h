@@ -19,20 +19,20 @@
 
 inline const Frame kBodyToFile{{}, {1, 0, 0}, {0, -1, 0}, {0, 0, -1}};
 
-inline V3 BodyToFile(V3 body) { return {body.x, -body.y, -body.z}; }
-inline V3 FlameOffset(V3 body) { return {-body.y, -body.z, body.x}; }
-inline V3 LightOffset(V3 body) { return {-body.y, body.z, body.x}; }
+inline DVec3 BodyToFile(DVec3 body) { return {body.x, -body.y, -body.z}; }
+inline DVec3 FlameOffset(DVec3 body) { return {-body.y, -body.z, body.x}; }
+inline DVec3 LightOffset(DVec3 body) { return {-body.y, body.z, body.x}; }
 
 struct Engine {
   std::string name;
-  V3 at;          // nozzle exit centre, body axes
+  DVec3 at;          // nozzle exit centre, body axes
   double radius;  // nozzle exit radius
 };
 
 struct Light {
   std::string name;
-  V3 at;       // body axes
-  V3 color;    // a fitting "color"
+  DVec3 at;       // body axes
+  DVec3 color;    // a fitting "color"
   double size; // a fitting billboard "size"
   // Blink cycle for "flash TIMER DARK LIT)": chains share dark and lit and
   // stagger their timers; a steady light has dark = 0.
@@ -54,4 +54,4 @@ struct Model {
 void CentreOnMass(Model& model);
 
 // Volume-weighted centre of a closed mesh, in stored axes.
-V3 CentreOfMass(const MeshFile& mesh);
+DVec3 CentreOfMass(const MeshFile& mesh);

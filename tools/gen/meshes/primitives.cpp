@@ -8,10 +8,10 @@
 namespace {
 
 // Adds triangle a, b, c turned so that its front faces away from `inside`.
-void OutwardTriangle(Part& part, uint32_t a, uint32_t b, uint32_t c, V3 inside) {
-  V3 pa = part.positions[a], pb = part.positions[b], pc = part.positions[c];
-  V3 n = Cross(Sub(pb, pa), Sub(pc, pa));
-  V3 centre = Scale(Add(pa, Add(pb, pc)), 1.0 / 3);
+void OutwardTriangle(Part& part, uint32_t a, uint32_t b, uint32_t c, DVec3 inside) {
+  DVec3 pa = part.positions[a], pb = part.positions[b], pc = part.positions[c];
+  DVec3 n = Cross(Sub(pb, pa), Sub(pc, pa));
+  DVec3 centre = Scale(Add(pa, Add(pb, pc)), 1.0 / 3);
   if (Dot(n, Sub(centre, inside)) < 0) std::swap(b, c);
   part.Triangle(a, b, c, {}, {}, {});
 }
@@ -48,9 +48,9 @@ double SuperCos(double angle, double exponent) {
 
 }  // namespace
 
-Part Box(V3 size, double tile, double chamfer) {
+Part Box(DVec3 size, double tile, double chamfer) {
   Part part;
-  V3 h = Scale(size, 0.5);
+  DVec3 h = Scale(size, 0.5);
   double b = std::min({chamfer, h.x * 0.9, h.y * 0.9, h.z * 0.9});
   // Three points per corner, one on each of its faces; they coincide without a chamfer.
   uint32_t point[2][2][2][3];
@@ -87,7 +87,7 @@ Part Box(V3 size, double tile, double chamfer) {
   return part;
 }
 
-Part Bar(V3 a, V3 b, double width, double tile, V3 hint) {
+Part Bar(DVec3 a, DVec3 b, double width, double tile, DVec3 hint) {
   double length = Length(Sub(b, a));
   Part box = Box({width, width, length}, tile);
   Part part;
@@ -162,7 +162,7 @@ Part SkinSections(const std::vector<Section>& sections, PointsOf points, double 
   std::vector<std::vector<uint32_t>> rings;
   std::vector<std::vector<UV>> uvs;
   for (const Section& s : sections) {
-    std::vector<V3> ringPoints = points(s);
+    std::vector<DVec3> ringPoints = points(s);
     size_t around = ringPoints.size();
     std::vector<uint32_t> ring;
     std::vector<UV> uv;
@@ -184,7 +184,7 @@ Part SkinSections(const std::vector<Section>& sections, PointsOf points, double 
   }
   for (size_t i = first; i < part.tris.size(); ++i)
     for (int k = 0; k < 3; ++k) {
-      V3 p = part.positions[part.tris[i].v[k]];
+      DVec3 p = part.positions[part.tris[i].v[k]];
       part.tris[i].uv[k] = {p.y / tile, p.z / tile};
     }
   return part;
@@ -196,7 +196,7 @@ Part Loft(const std::vector<Section>& sections, int around, double tile) {
   Part part = SkinSections(
       sections,
       [around](const Section& s) {
-        std::vector<V3> points;
+        std::vector<DVec3> points;
         for (int k = 0; k < around; ++k) {
           double a = 2 * kPi * k / around;  // from the keel, up the +y side
           points.push_back(
@@ -213,7 +213,7 @@ Part PolyLoft(const std::vector<Section>& sections, const std::vector<UV>& shape
   Part part = SkinSections(
       sections,
       [&shape](const Section& s) {
-        std::vector<V3> points;
+        std::vector<DVec3> points;
         for (UV p : shape) points.push_back({s.x, s.halfWidth * p.s, s.z0 + s.halfHeight * p.t});
         return points;
       },
@@ -260,7 +260,7 @@ Part Prism(const std::vector<UV>& outline, double height, double tile) {
   top.push_back(top.front());
   std::vector<UV> none(bottom.size());
   Skin(part, bottom, top, none, none);
-  V3 centre;
+  DVec3 centre;
   for (UV p : outline) centre = Add(centre, {p.s, p.t, 0});
   centre = Scale(centre, 1.0 / outline.size());
   Cap(part, bottom, part.Point(centre), false);
@@ -279,8 +279,8 @@ Part Truss(double length, double width, int bays, double bar, double tile) {
     double z0 = length * i / bays, z1 = length * (i + 1) / bays;
     for (int c = 0; c < 4; ++c) {
       bool flip = (i + c) % 2 == 1;
-      V3 a{corner[c][0], corner[c][1], flip ? z1 : z0}, b{corner[c + 1][0], corner[c + 1][1], flip ? z0 : z1};
-      V3 inward = Scale(Normalize(Add(Add(a, b), V3{0, 0, -(z0 + z1)})), -bar * 0.5);
+      DVec3 a{corner[c][0], corner[c][1], flip ? z1 : z0}, b{corner[c + 1][0], corner[c + 1][1], flip ? z0 : z1};
+      DVec3 inward = Scale(Normalize(Add(Add(a, b), DVec3{0, 0, -(z0 + z1)})), -bar * 0.5);
       part.Append(Bar(Add(a, inward), Add(b, inward), bar * 0.6, tile, Add(a, b)));
     }
   }
@@ -306,7 +306,7 @@ Part Dish(double radius, double depth, int segments, double tile) {
   double focus = radius * radius / (4 * depth);
   for (int k = 0; k < 3; ++k) {
     double a = 2 * kPi * k / 3;
-    V3 foot{radius * 0.8 * std::cos(a), radius * 0.8 * std::sin(a), depth * 0.64};
+    DVec3 foot{radius * 0.8 * std::cos(a), radius * 0.8 * std::sin(a), depth * 0.64};
     part.Append(Bar(foot, {0, 0, focus}, radius * 0.03, tile));
   }
   part.Append(Cylinder(radius * 0.08, radius * 0.15, 8, tile), At(0, 0, focus - radius * 0.05));
@@ -330,14 +330,14 @@ Part Nozzle(double base, double exit, double length, int segments, double tile) 
 Part Icosphere(int frequency) {
   Part part;
   const double t = (1 + std::sqrt(5.0)) / 2;
-  const V3 corners[12] = {{-1, t, 0}, {1, t, 0}, {-1, -t, 0}, {1, -t, 0}, {0, -1, t}, {0, 1, t},
+  const DVec3 corners[12] = {{-1, t, 0}, {1, t, 0}, {-1, -t, 0}, {1, -t, 0}, {0, -1, t}, {0, 1, t},
                           {0, -1, -t}, {0, 1, -t}, {t, 0, -1}, {t, 0, 1}, {-t, 0, -1}, {-t, 0, 1}};
   const int faces[20][3] = {{0, 11, 5}, {0, 5, 1},  {0, 1, 7},   {0, 7, 10}, {0, 10, 11}, {1, 5, 9}, {5, 11, 4},
                             {11, 10, 2}, {10, 7, 6}, {7, 1, 8},  {3, 9, 4},  {3, 4, 2},   {3, 2, 6}, {3, 6, 8},
                             {3, 8, 9},   {4, 9, 5},  {2, 4, 11}, {6, 2, 10}, {8, 6, 7},   {9, 8, 1}};
   // Points on shared edges come out of both faces; keep one of each.
   std::map<std::tuple<long long, long long, long long>, uint32_t> shared;
-  auto point = [&](V3 p) {
+  auto point = [&](DVec3 p) {
     p = Normalize(p);
     auto key = std::make_tuple(std::llround(p.x * 1e9), std::llround(p.y * 1e9), std::llround(p.z * 1e9));
     auto [it, fresh] = shared.emplace(key, uint32_t(part.positions.size()));
@@ -346,7 +346,7 @@ Part Icosphere(int frequency) {
   };
   const int n = frequency;
   for (const auto& f : faces) {
-    V3 a = corners[f[0]], b = corners[f[1]], c = corners[f[2]];
+    DVec3 a = corners[f[0]], b = corners[f[1]], c = corners[f[2]];
     std::vector<std::vector<uint32_t>> grid(n + 1);
     for (int i = 0; i <= n; ++i)
       for (int j = 0; j <= n - i; ++j)
@@ -365,7 +365,7 @@ Part Panel(double width, double length, double thickness) {
   double across = std::max(1.0, std::round(width / length)), along = std::max(1.0, std::round(length / width));
   for (Part::Tri& t : part.tris)
     for (int k = 0; k < 3; ++k) {
-      V3 p = part.positions[t.v[k]];
+      DVec3 p = part.positions[t.v[k]];
       t.uv[k] = {(p.x / width + 0.5) * across, (p.z / length + 0.5) * along};
     }
   return part;

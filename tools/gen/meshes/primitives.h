@@ -8,9 +8,9 @@
 #include "tools/gen/meshes/builder.h"
 
 // Box of `size` centred on the origin; `chamfer` > 0 bevels every edge.
-Part Box(V3 size, double tile, double chamfer = 0);
+Part Box(DVec3 size, double tile, double chamfer = 0);
 // Square bar of side `width` from a to b; `hint` sets its roll.
-Part Bar(V3 a, V3 b, double width, double tile, V3 hint = {0, 0, 1});
+Part Bar(DVec3 a, DVec3 b, double width, double tile, DVec3 hint = {0, 0, 1});
 
 // A profile point (radius, height) of a surface of revolution about z.
 struct ProfilePoint {

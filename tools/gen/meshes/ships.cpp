@@ -8,7 +8,7 @@
 
 namespace {
 
-const V3 kPortRed{1, 0.15, 0.1}, kStarboardGreen{0.2, 1, 0.3}, kWhite{1, 1, 1}, kAmber{1, 0.7, 0.25};
+const DVec3 kPortRed{1, 0.15, 0.1}, kStarboardGreen{0.2, 1, 0.3}, kWhite{1, 1, 1}, kAmber{1, 0.7, 0.25};
 
 // Adds `part` at `place` and its mirror image on the other side of the xz plane.
 void AddPair(MeshBuilder& b, const Part& part, const Frame& place) {
@@ -16,25 +16,25 @@ void AddPair(MeshBuilder& b, const Part& part, const Frame& place) {
   b.Add(part, Compose(MirrorY(), place));
 }
 
-V3 MirrorOf(V3 p) { return {p.x, -p.y, p.z}; }
+DVec3 MirrorOf(DVec3 p) { return {p.x, -p.y, p.z}; }
 
 // A frame at `at` whose local z axis points backwards (-x): nozzles and pods.
-Frame Aft(V3 at) { return AlongAxis(at, {-1, 0, 0}); }
+Frame Aft(DVec3 at) { return AlongAxis(at, {-1, 0, 0}); }
 // A frame at `at` whose local z axis points forwards (+x).
-Frame Fore(V3 at) { return AlongAxis(at, {1, 0, 0}); }
+Frame Fore(DVec3 at) { return AlongAxis(at, {1, 0, 0}); }
 // A frame turning the xy plane of a wing into a fin that rises at `cant`
 // degrees from the vertical towards +y.
-Frame Fin(V3 at, double cantDegrees) { return Compose(At(at), RotX(Radians(90 - cantDegrees))); }
+Frame Fin(DVec3 at, double cantDegrees) { return Compose(At(at), RotX(Radians(90 - cantDegrees))); }
 // A wing frame with dihedral (tips up) in degrees.
-Frame WingAt(V3 at, double dihedralDegrees) { return Compose(At(at), RotX(Radians(dihedralDegrees))); }
+Frame WingAt(DVec3 at, double dihedralDegrees) { return Compose(At(at), RotX(Radians(dihedralDegrees))); }
 
 // The leading-edge tip of a wing placed by `place`, pulled back half a tip chord.
-V3 TipCentre(const WingShape& w, const Frame& place) {
+DVec3 TipCentre(const WingShape& w, const Frame& place) {
   return Apply(place, {w.sweep - w.tipChord * 0.5, w.span, 0});
 }
 
-Light Steady(const std::string& name, V3 at, V3 color, double size) { return {name, at, color, size, 0, 0, 0}; }
-Light Blink(const std::string& name, V3 at, V3 color, double size, double timer, double dark, double lit) {
+Light Steady(const std::string& name, DVec3 at, DVec3 color, double size) { return {name, at, color, size, 0, 0, 0}; }
+Light Blink(const std::string& name, DVec3 at, DVec3 color, double size, double timer, double dark, double lit) {
   return {name, at, color, size, timer, dark, lit};
 }
 
@@ -81,10 +81,10 @@ Model BuildInterceptor() {
   b.Add(Lathe({{0, 6.6}, {0.06, 6.8}, {0.025, 7.9}, {0, 8.0}}, 6, tile), Fore({0, 0, -0.12}));
 
   Model m{"interceptor", "small, fast fighter; flies in pairs or flights", tile, 25, 60, {}, {}, {}};
-  V3 exit = Apply(nozzleAt, {0, 0, 0.75});
+  DVec3 exit = Apply(nozzleAt, {0, 0, 0.75});
   m.engines = {{"left engine", exit, 0.42}, {"right engine", MirrorOf(exit), 0.42}};
-  V3 tip = Apply(winglet, {tipFin.sweep - tipFin.tipChord * 0.5, tipFin.span, 0});
-  V3 finTop = Apply(leftFin, {fin.sweep - fin.tipChord * 0.5, fin.span, 0});
+  DVec3 tip = Apply(winglet, {tipFin.sweep - tipFin.tipChord * 0.5, tipFin.span, 0});
+  DVec3 finTop = Apply(leftFin, {fin.sweep - fin.tipChord * 0.5, fin.span, 0});
   m.lights = {Steady("left wing tip", tip, kPortRed, 0.45),
               Steady("right wing tip", MirrorOf(tip), kStarboardGreen, 0.45),
               Blink("left fin top", finTop, kWhite, 0.35, 0, 1.2, 0.15),
@@ -111,7 +111,7 @@ Model BuildShuttle() {
   WingShape wing{6.5, 2.4, 4.6, -3.2, 0.6, 0.25};
   Frame leftWing = WingAt({0.8, 2.0, -1.0}, 6);
   AddPair(b, Wing(wing, tile), leftWing);
-  V3 tip = TipCentre(wing, leftWing);
+  DVec3 tip = TipCentre(wing, leftWing);
   Frame tipPod = Fore(Add(tip, {-1.2, 0, 0}));
   AddPair(b, Lathe({{0, -1.0}, {0.3, -0.8}, {0.35, 1.2}, {0, 2.2}}, 10, tile), tipPod);
   // Tail fin.
@@ -132,9 +132,9 @@ Model BuildShuttle() {
   b.Add(Bar({3.0, 0.6, 2.1}, {1.5, 0.6, 3.6}, 0.08, tile), {});
 
   Model m{"shuttle", "crew and cargo shuttle between ships and stations", tile, 40, 90, {}, {}, {}};
-  V3 exit = Apply(nozzleAt, {0, 0, 1.4});
+  DVec3 exit = Apply(nozzleAt, {0, 0, 1.4});
   m.engines = {{"left main engine", exit, 0.8}, {"right main engine", MirrorOf(exit), 0.8}};
-  V3 wingTip = Add(Apply(tipPod, {0, 0, 2.2}), {0, 0, 0});
+  DVec3 wingTip = Add(Apply(tipPod, {0, 0, 2.2}), {0, 0, 0});
   m.lights = {Steady("left wing tip", Add(tip, {0, 0.35, 0}), kPortRed, 0.7),
               Steady("right wing tip", MirrorOf(Add(tip, {0, 0.35, 0})), kStarboardGreen, 0.7),
               Blink("fin top", Apply(Fin({-4.0, 0, 1.9}, 0), {fin.sweep - fin.tipChord * 0.5, fin.span, 0}), kWhite,
@@ -149,12 +149,12 @@ Model BuildShuttle() {
 namespace {
 
 // A gun turret on a deck facing up (+z) at `at`, barrels forward.
-void AddTurret(MeshBuilder& b, V3 at, double size, double tile, bool underside) {
+void AddTurret(MeshBuilder& b, DVec3 at, double size, double tile, bool underside) {
   Frame f = underside ? Compose(At(at), RotX(kPi)) : At(at);
   b.Add(Cylinder(size * 0.6, size * 0.45, 16, tile), f);
   b.Add(Box({size * 1.2, size * 0.95, size * 0.5}, tile, size * 0.14), Compose(f, At(-size * 0.1, 0, size * 0.65)));
   for (int side = -1; side <= 1; side += 2) {
-    V3 root{size * 0.4, side * size * 0.22, size * 0.65};
+    DVec3 root{size * 0.4, side * size * 0.22, size * 0.65};
     b.Add(Bar(root, Add(root, {size * 1.5, 0, 0}), size * 0.13, tile), f);
   }
 }
@@ -166,8 +166,8 @@ void AddFlankDetail(MeshBuilder& b, double x0, double x1, double y, double z, do
   for (int i = 0; i < count; ++i) {
     double u = HashUnit(seed, uint32_t(i)), v = HashUnit(seed + 1, uint32_t(i));
     if (u < 0.25) continue;
-    V3 size{scale * (1 + 1.5 * u), scale * 0.5, scale * (0.5 + v)};
-    V3 at{x0 + (i + 0.5) * (x1 - x0) / count, y, z + (v - 0.5) * scale};
+    DVec3 size{scale * (1 + 1.5 * u), scale * 0.5, scale * (0.5 + v)};
+    DVec3 at{x0 + (i + 0.5) * (x1 - x0) / count, y, z + (v - 0.5) * scale};
     AddPair(b, Box(size, tile, scale * 0.1), At(at));
   }
 }
@@ -229,11 +229,11 @@ Model BuildFrigate() {
   b.Add(Bar({52, 0, -2.2}, {59, 0, -2.2}, 0.35, tile), {});
 
   Model m{"frigate", "escort warship; the fleets' workhorse", tile, 150, 400, {}, {}, {}};
-  V3 top = Apply(mainTop, {0, 0, 4.5}), left = Apply(mainLeft, {0, 0, 4.5});
-  V3 pod = Apply(nacelleNozzle, {0, 0, 4});
+  DVec3 top = Apply(mainTop, {0, 0, 4.5}), left = Apply(mainLeft, {0, 0, 4.5});
+  DVec3 pod = Apply(nacelleNozzle, {0, 0, 4});
   m.engines = {{"main top", top, 2.7},       {"main left", left, 2.7},         {"main right", MirrorOf(left), 2.7},
                {"left nacelle", pod, 2.6}, {"right nacelle", MirrorOf(pod), 2.6}};
-  V3 nacelleFront = Apply(nacelle, {0, 0, -0.2});
+  DVec3 nacelleFront = Apply(nacelle, {0, 0, -0.2});
   m.lights = {Blink("bow", {59.2, 0, -2.2}, kWhite, 1.2, 0, 1.5, 0.2),
               Blink("mast top", {-25, 0, 27.3}, kPortRed, 1.2, 0.3, 1.5, 0.2),
               Steady("left nacelle nose", nacelleFront, kPortRed, 1.4),
@@ -290,11 +290,14 @@ Model BuildFreighter() {
     b.Add(Nozzle(3.6, 3.3, 6, 20, tile), nozzles.back());
   }
   const double radiatorTip = 34;
-  std::vector<V3> radiatorTips;
+  std::vector<DVec3> radiatorTips;
   for (int k = 0; k < 4; ++k) {
     Frame fin = Compose(At(-68, 0, 0), RotX(kPi / 4 + kPi / 2 * k));
     b.Add(Box({10, 0.8, 6}, tile, 0.2), Compose(fin, At(0, 0, 13)));
     b.Add(Box({26, 0.5, radiatorTip - 16}, tile, 0.15), Compose(fin, At(0, 0, (radiatorTip + 16) / 2)));
+    // Coolant ribs across both faces, so the panel reads as a radiator and not a blank plate.
+    for (int r = 0; r < 9; ++r)
+      b.Add(Box({0.7, 1.3, radiatorTip - 17}, tile, 0.1), Compose(fin, At(-11.2 + 2.8 * r, 0, (radiatorTip + 16) / 2)));
     radiatorTips.push_back(Apply(fin, {0, 0, radiatorTip}));
   }
 

@@ -8,14 +8,14 @@
 
 namespace {
 
-const V3 kRed{1, 0.2, 0.15}, kGreen{0.25, 1, 0.35}, kWhite{1, 1, 1}, kBlue{0.35, 0.6, 1}, kAmber{1, 0.7, 0.25};
+const DVec3 kRed{1, 0.2, 0.15}, kGreen{0.25, 1, 0.35}, kWhite{1, 1, 1}, kBlue{0.35, 0.6, 1}, kAmber{1, 0.7, 0.25};
 
-Light Steady(const std::string& name, V3 at, V3 color, double size) { return {name, at, color, size, 0, 0, 0}; }
-Light Blink(const std::string& name, V3 at, V3 color, double size, double timer, double dark, double lit) {
+Light Steady(const std::string& name, DVec3 at, DVec3 color, double size) { return {name, at, color, size, 0, 0, 0}; }
+Light Blink(const std::string& name, DVec3 at, DVec3 color, double size, double timer, double dark, double lit) {
   return {name, at, color, size, timer, dark, lit};
 }
 
-V3 Polar(double radius, double angle, double z) { return {radius * std::cos(angle), radius * std::sin(angle), z}; }
+DVec3 Polar(double radius, double angle, double z) { return {radius * std::cos(angle), radius * std::sin(angle), z}; }
 // A frame at radius/angle/height whose local x points outwards and z up.
 Frame Radial(double radius, double angle, double z) { return Compose(At(Polar(radius, angle, z)), RotZ(angle)); }
 // Flips z (the lower half of a symmetric hub).
@@ -131,7 +131,7 @@ std::vector<Model> BuildBlueStation() {
   }
 
   // Docking arms in every other gap between the spokes, each with a collar facing outwards.
-  std::vector<V3> ports;
+  std::vector<DVec3> ports;
   for (int k = 0; k < spokes; k += 2) {
     double a = 2 * kPi * (k + 0.5) / spokes;
     hull.Add(Box({250, 34, 30}, tile, 5), Radial(370, a, -70));
@@ -170,7 +170,7 @@ std::vector<Model> BuildBlueStation() {
                                {side * 82.0, 0, z}, kRed, 8, 0.8, 1.6, 0.25));
   for (size_t k = 0; k < ports.size(); ++k) {
     double a = 2 * kPi * (2 * k + 0.5) / spokes;
-    V3 side = Polar(34, a + kPi / 2, 0);
+    DVec3 side = Polar(34, a + kPi / 2, 0);
     m.lights.push_back(Steady("port " + std::to_string(k + 1) + " left", Add(ports[k], side), kGreen, 8));
     m.lights.push_back(Steady("port " + std::to_string(k + 1) + " right", Sub(ports[k], side), kRed, 8));
   }
@@ -207,7 +207,7 @@ std::vector<Model> BuildPlatform() {
   for (int i = 0; i < cells; ++i)
     for (int j = 0; j < cells; ++j) {
       if ((i == 0 && j == 2) || (i == 3 && j == 1)) continue;  // open bays show the structure
-      V3 centre{-half + girder / 2 + cell * (i + 0.5), -half + girder / 2 + cell * (j + 0.5), deckTop - 7};
+      DVec3 centre{-half + girder / 2 + cell * (i + 0.5), -half + girder / 2 + cell * (j + 0.5), deckTop - 7};
       hull.Add(Box({cell - 6, cell - 6, 14}, tile, 2), At(centre));
     }
   for (int k = 0; k < 2; ++k)
@@ -224,7 +224,7 @@ std::vector<Model> BuildPlatform() {
   hull.Add(Dish(32, 11, 20, tile), Compose(At(-62, 0, 244), RotY(Radians(-120))));
   // Tank farm on the +y side: spheres on plinths, piped to the hub.
   for (int i = 0; i < 6; ++i) {
-    V3 at{-250 + i * 100.0, half - 120, deckTop + 60};
+    DVec3 at{-250 + i * 100.0, half - 120, deckTop + 60};
     if (i == 2 || i == 3) at.y -= 40;
     hull.Add(Sphere(44, 12, 24, tile), At(at));
     hull.Add(Cylinder(24, 30, 16, tile), At(at.x, at.y, deckTop));
@@ -237,20 +237,22 @@ std::vector<Model> BuildPlatform() {
     for (double x : {40.0, 200.0}) hull.Add(Box({12, 50, 26}, tile, 2), At(-half + 60 + x, -110 - i * 56.0, deckTop + 13));
   }
   // Landing pads on the -y, +x quarter.
-  std::vector<V3> pads = {{130, -150, deckTop + 18}, {130, -half + 80, deckTop + 18}};
-  for (V3 p : pads) {
+  std::vector<DVec3> pads = {{130, -150, deckTop + 18}, {130, -half + 80, deckTop + 18}};
+  for (DVec3 p : pads) {
     hull.Add(Lathe({{0, -8}, {66, -8}, {72, 0}, {72, 4}, {0, 4}}, 32, tile), At(p));
     hull.Add(Cylinder(16, 18, 12, tile), At(p.x, p.y, deckTop));
   }
-  // Radiator bank hung off the -x edge on two booms.
-  for (int i = 0; i < 9; ++i) panels.Add(Panel(160, 130, 4), At(-half - 130, -136 + i * 34.0, 0));
+  // Radiator bank hung off the -x edge on two booms: louvres tilted up
+  // towards the light above, which upright plates would never catch.
+  for (int i = 0; i < 9; ++i)
+    panels.Add(Panel(160, 130, 4), Compose(At(-half - 130, -136 + i * 34.0, 34), RotX(Radians(60))));
   for (double x : {-half - 60.0, -half - 200.0}) hull.Add(Bar({x, -150, 66}, {x, 150, 66}, 8, tile), {});
   for (int side = -1; side <= 1; side += 2)
     hull.Add(Bar({-half, side * 120.0, 40}, {-half - 200, side * 120.0, 72}, 12, tile), {});
   // Workshops on the deck by the dock.
   for (int i = 0; i < 5; ++i) {
     double u = HashUnit(501, uint32_t(i)), v = HashUnit(502, uint32_t(i));
-    V3 size{50 + 40 * u, 40 + 30 * v, 30 + 50 * HashUnit(503, uint32_t(i))};
+    DVec3 size{50 + 40 * u, 40 + 30 * v, 30 + 50 * HashUnit(503, uint32_t(i))};
     hull.Add(Box(size, tile, 4), At(170 + (i % 3) * 80.0, 70 + (i / 3) * 100.0 + 20 * v, deckTop + size.z / 2));
   }
   // Hanging modules under the deck.
@@ -294,7 +296,7 @@ std::vector<Model> BuildPlatform() {
   Model m{"platform", "industrial orbital platform: deck, tank farm, radiators, shipyard dock, landing pads", tile, 900,
           2600, {}, {}, {}};
   for (int k = 0; k < 4; ++k) {
-    V3 corner = ApplyDirection(RotZ(kPi / 2 * k), {half, half, girder * 0.9 + 2});
+    DVec3 corner = ApplyDirection(RotZ(kPi / 2 * k), {half, half, girder * 0.9 + 2});
     m.lights.push_back(Blink("deck corner " + std::to_string(k + 1), corner, kRed, 10, 0.4 * k, 1.6, 0.2));
   }
   m.lights.push_back(Blink("tower mast", {0, 0, 372}, kRed, 10, 0, 1.2, 0.2));
@@ -340,8 +342,8 @@ std::vector<Model> BuildOutpost() {
   hull.Add(Torus(56, 7, 48, 12, tile), AlongAxis({-40, 0, 0}, {1, 0, 0}));
   for (int k = 0; k < 4; ++k) {
     double a = kPi / 4 + kPi / 2 * k;
-    V3 dir{0, std::cos(a), std::sin(a)};
-    hull.Add(Cylinder(3, 34, 10, tile), AlongAxis(Add(V3{-40, 0, 0}, Scale(dir, 16)), dir, {1, 0, 0}));
+    DVec3 dir{0, std::cos(a), std::sin(a)};
+    hull.Add(Cylinder(3, 34, 10, tile), AlongAxis(Add(DVec3{-40, 0, 0}, Scale(dir, 16)), dir, {1, 0, 0}));
   }
   // Docking port at the bow, a mast aft, a dish on the node.
   hull.Add(DockingCollar(12, 16, tile), AlongAxis({48, 0, 0}, {1, 0, 0}));

@@ -16,16 +16,6 @@ float TileFbm(const Noise& n, float u, float v, int period, int octaves, float z
   return n.FbmPeriodic(u * float(period), v * float(period), z, octaves, period, gain) / kSpread;
 }
 
-float TileRidged(const Noise& n, float u, float v, int period, int octaves) {
-  float sum = 0, amplitude = 1, norm = 0;
-  for (int i = 0; i < octaves; ++i, period *= 2, amplitude *= 0.5f) {
-    float r = 1 - std::fabs(n.AtPeriodic(u * float(period), v * float(period), 3.5f + float(i), period));
-    sum += amplitude * r * r;
-    norm += amplitude;
-  }
-  return sum / norm;
-}
-
 // --- Hull panels ---
 
 struct HullStyle {
@@ -180,7 +170,7 @@ RgbImage WindowLights(uint32_t seed, Rgb warm, Rgb cool, float lit, bool strips)
 
 // --- Detail maps: greyscale, mean near 0.93, so GL_MODULATE keeps the base ---
 
-RgbImage Detail(uint32_t seed, float plates, float cracks) {
+RgbImage Detail(uint32_t seed, float plates) {
   const int size = 256;
   const Noise n(seed);
   RgbImage map(size, size);
@@ -190,7 +180,6 @@ RgbImage Detail(uint32_t seed, float plates, float cracks) {
       float g = 0.94f + 0.035f * TileFbm(n, u, v, 32, 3) + 0.02f * TileFbm(n, u, v, 8, 3, 4.5f);
       if (plates > 0 && (x % 64 == 0 || y % 64 == 0)) g -= 0.12f * plates;
       if (plates > 0 && ((x % 64 == 1) || (y % 64 == 1))) g += 0.04f * plates;
-      if (cracks > 0) g -= cracks * 0.15f * Smoothstep(0.85f, 0.97f, TileRidged(n, u, v, 6, 4));
       g = std::min(g, 1.0f);
       map.At(x, y) = {g, g, g};
     }
@@ -198,28 +187,60 @@ RgbImage Detail(uint32_t seed, float plates, float cracks) {
 }
 
 // --- Asteroid rock ---
+// Rocks are textured by cube projection, whose faces meet with their
+// coordinates swapped or negated: these maps are drawn on the square folded
+// by its mirror symmetries, so they are unchanged by either and show no seam.
 
+struct Folded {
+  float a, b;  // in [0, 1], a <= b
+};
+
+Folded FoldSquare(float u, float v) {
+  float fu = 1 - std::fabs(2 * u - 1), fv = 1 - std::fabs(2 * v - 1);
+  return {std::min(fu, fv), std::max(fu, fv)};
+}
+
+float FoldedRidged(const Noise& n, Folded f, float frequency, int octaves) {
+  float sum = 0, amplitude = 1, norm = 0;
+  for (int i = 0; i < octaves; ++i, frequency *= 2, amplitude *= 0.5f) {
+    float r = 1 - std::fabs(n.At(f.a * frequency, f.b * frequency, 3.5f + float(i)));
+    sum += amplitude * r * r;
+    norm += amplitude;
+  }
+  return sum / norm;
+}
+
+// Pits and cracks darken; there is no baked light direction, which the
+// folding would mirror.
 RgbImage Rock(uint32_t seed, Rgb dark, Rgb light) {
   const int size = 512;
   const Noise n(seed);
-  GrayImage height(size, size);
-  RgbImage albedo(size, size);
-  for (int y = 0; y < size; ++y)
-    for (int x = 0; x < size; ++x) {
-      float u = float(x) / size, v = float(y) / size;
-      float h = TileFbm(n, u, v, 4, 7, 0.5f, 0.55f) - 0.8f * Smoothstep(0.9f, 0.98f, TileRidged(n, u, v, 3, 5));
-      height.At(x, y) = h;
-      float mix = Smoothstep(-2.5f, 2.5f, 0.7f * h + 0.9f * TileFbm(n, u, v, 8, 5, 8.5f));
-      float speckle = 1 + 0.05f * TileFbm(n, u, v, 128, 2, 12.5f);
-      albedo.At(x, y) = Scale(Mix(dark, light, mix), speckle);
-    }
   RgbImage map(size, size);
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
-      float dx = height.AtEdge(x + 1, y, Edge::Wrap) - height.AtEdge(x - 1, y, Edge::Wrap);
-      float dy = height.AtEdge(x, y + 1, Edge::Wrap) - height.AtEdge(x, y - 1, Edge::Wrap);
-      float lit = std::clamp(1 - 0.9f * (dx * 0.6f + dy * 0.8f), 0.55f, 1.4f);
-      map.At(x, y) = Scale(albedo.At(x, y), lit);
+      Folded f = FoldSquare((float(x) + 0.5f) / size, (float(y) + 0.5f) / size);
+      float crack = Smoothstep(0.9f, 0.98f, FoldedRidged(n, f, 3, 5));
+      float h = n.Fbm(f.a * 3, f.b * 3, 0.5f, 7, 0.55f) / kSpread - 0.8f * crack;
+      float mix = Smoothstep(-2.5f, 2.5f, 0.7f * h + 0.9f * n.Fbm(f.a * 6, f.b * 6, 8.5f, 5) / kSpread);
+      float speckle = 1 + 0.05f * n.Fbm(f.a * 96, f.b * 96, 12.5f, 2) / kSpread;
+      float shade = 0.7f + 0.3f * Smoothstep(-2.0f, 1.5f, h);
+      map.At(x, y) = Scale(Mix(dark, light, mix), speckle * shade);
+    }
+  return map;
+}
+
+// Grain with fine cracks, mean near 0.93, on the same folded square.
+RgbImage RockDetail(uint32_t seed) {
+  const int size = 256;
+  const Noise n(seed);
+  RgbImage map(size, size);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      Folded f = FoldSquare((float(x) + 0.5f) / size, (float(y) + 0.5f) / size);
+      float g = 0.94f + 0.035f * n.Fbm(f.a * 24, f.b * 24, 0.5f, 3) / kSpread + 0.02f * n.Fbm(f.a * 6, f.b * 6, 4.5f, 3) / kSpread;
+      g -= 0.15f * Smoothstep(0.85f, 0.97f, FoldedRidged(n, f, 5, 4));
+      g = std::min(g, 1.0f);
+      map.At(x, y) = {g, g, g};
     }
   return map;
 }
@@ -266,14 +287,14 @@ void AddHullJobs(std::vector<ArtJob>& jobs) {
       [] { return WindowLights(1600, {1.0f, 0.82f, 0.50f}, {0.75f, 0.88f, 1.0f}, 0.55f, false); });
   add("textures\\lightmap_windows_b.jpg", "Light map (material + \"light\", GL_ADD): cool strip lights and beacons, black elsewhere",
       [] { return WindowLights(1610, {0.70f, 0.85f, 1.0f}, {1.0f, 0.9f, 0.7f}, 0.35f, true); });
-  add("textures\\detail_grain.jpg", "Detail map (map2, GL_MODULATE, tiling): fine grain, mean about 0.94", [] { return Detail(1700, 0, 0); });
+  add("textures\\detail_grain.jpg", "Detail map (map2, GL_MODULATE, tiling): fine grain, mean about 0.94", [] { return Detail(1700, 0); });
   add("textures\\detail_plates.jpg", "Detail map (map2, GL_MODULATE, tiling): fine plate seams and grain, mean about 0.93",
-      [] { return Detail(1710, 1, 0); });
-  add("textures\\detail_rock.jpg", "Detail map (map2, GL_MODULATE, tiling): rock grain with fine cracks for asteroids",
-      [] { return Detail(1720, 0, 1); });
-  add("textures\\rock_greybrown.jpg", "Asteroid rock of the green system, grey-brown, tiling (map1)",
+      [] { return Detail(1710, 1); });
+  add("textures\\detail_rock.jpg", "Detail map (map2, GL_MODULATE, tiling): rock grain with fine cracks for asteroids, mirror-symmetric",
+      [] { return RockDetail(1720); });
+  add("textures\\rock_greybrown.jpg", "Asteroid rock of the green system, grey-brown, mirror-symmetric for cube-projected rocks (map1)",
       [] { return Rock(1800, {0.22f, 0.20f, 0.18f}, {0.52f, 0.47f, 0.40f}); });
-  add("textures\\rock_darkred.jpg", "Dark red rock of the red system, tiling (map1)",
+  add("textures\\rock_darkred.jpg", "Dark red rock of the red system, mirror-symmetric for cube-projected rocks (map1)",
       [] { return Rock(1810, {0.16f, 0.07f, 0.05f}, {0.42f, 0.22f, 0.15f}); });
   add("textures\\chrome_silver.jpg", "Chrome reflection (map2 with \"chrome\"): bright neutral surroundings, sphere-mapped",
       [] { return Chrome({0.9f, 0.92f, 0.95f}, {-0.5f, 0.7f, 0.5f}); });

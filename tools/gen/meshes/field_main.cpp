@@ -1,0 +1,31 @@
+// gen_field ARCHIVE_DIR: lays out the asteroid fields and writes their rocks
+// into the world files under ARCHIVE_DIR (resources/archive), in place.
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "tools/gen/meshes/asteroids.h"
+#include "tools/gen/meshes/field.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: gen_field ARCHIVE_DIR\n");
+    return 2;
+  }
+  std::vector<Model> rocks = BuildAsteroids();
+  for (Model& m : rocks) CentreOnMass(m);
+  for (const FieldPlan& plan : ShippedFields()) {
+    std::string path = std::string(argv[1]) + "/" + plan.file;
+    std::ifstream in(path, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<PlacedRock> placed = LayOut(plan, rocks);
+    std::string updated = WithRocks(text, RockBlocks(plan, placed, rocks));
+    std::ofstream out(path, std::ios::binary);
+    if (updated.empty() || !(out << updated)) {
+      std::fprintf(stderr, "gen_field: cannot rewrite %s\n", path.c_str());
+      return 1;
+    }
+    std::printf("%s: %zu of %d rocks\n", path.c_str(), placed.size(), plan.count);
+  }
+  return 0;
+}
