@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 #include "director/keyframe_track.h"
 #include "director/scene_director.h"
@@ -120,7 +121,7 @@ class Flight {
     const int steps = int(std::lround(shot_.length / kStep));
     std::vector<float> widest(ships_.meshes.size(), 0);
     int considered = 0, centred = 0, firstCentred = -1;
-    float nearest = 0, farthest = 0, chasePeak = 0;
+    float nearest = 0, farthest = 0, peakShare = 0;
     Vec3 firstLook{0, 0, 0}, firstBearing{0, 0, 0};
     for (int i = 0; i < steps; ++i) {  // the track's end time wraps to its start
       const float t = float(i) * kStep;
@@ -157,7 +158,7 @@ class Flight {
       if (!subject.inView) Fault(second, lint_.subject + " is out of view", "out");
       else if (subject.width < kSpeckPx) Fault(second, lint_.subject + " is a speck of " + Px(subject.width), "speck");
       const float share = subject.width / (2 * kHalfWidthPx);
-      chasePeak = std::fmax(chasePeak, share);
+      peakShare = std::fmax(peakShare, share);
       if (Chased() && (share < kChaseLow || share > kChaseHigh))
         Fault(second, "the chased " + lint_.subject + " holds " + Percent(share) + " of the width", "chase");
     }
@@ -166,8 +167,8 @@ class Flight {
       if (lint_.distanceRatio < kDistanceChange && lint_.sweep < kSweepDegrees)
         Fault(0, "static: distance x" + Fixed(lint_.distanceRatio, 2) + ", sweep " + Fixed(lint_.sweep, 0) + " deg");
       if (2 * centred > considered) Fault(firstCentred, lint_.subject + " sits dead centre most of the shot");
-      if (Watched() && chasePeak < kChaseLow)
-        Fault(0, "the watched " + lint_.subject + " never holds more than " + Percent(chasePeak) + " of the width");
+      if (Watched() && peakShare < kChaseLow)
+        Fault(0, "the watched " + lint_.subject + " never holds more than " + Percent(peakShare) + " of the width");
     }
     for (size_t s = 0; s < widest.size(); ++s)
       if (widest[s] < kSeenPx) Fault(0, std::string("ship ") + ships_.meshes[s]->name + " never comes into view");
