@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 #include "tools/film/curve.h"
+#include "tools/film/film.h"
 #include "tools/film/framing.h"
 #include "tools/film/script_writer.h"
 #include "tools/film/shot_reader.h"
@@ -146,6 +149,21 @@ TEST(ShotReader, RefusesShotsThatCannotBeFlown) {
   BuiltShot built;
   EXPECT_FALSE(BuildShot(file.shots[0], {}, built, errors));
   EXPECT_NE(errors.find("unknown ship gone"), std::string::npos) << errors;
+}
+
+TEST(ShotReader, MessagesNameTheFolderReadAndScriptsTheSourceTree) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "qv_film_shots";
+  fs::create_directories(folder);
+  std::ofstream(folder / "a.txt") << kShots;
+  std::ofstream(folder / "b.txt") << "world w\ndir c\\\nshot s 20\n  fade in red 5\nend\n";
+  Film film;
+  std::string errors;
+  EXPECT_FALSE(MakeFilm(folder.string(), film, errors));
+  EXPECT_EQ(errors.rfind((folder / "b.txt").generic_string() + ":4: fade colour", 0), 0u) << errors;
+  ASSERT_EQ(film.scripts.size(), 1u);
+  EXPECT_NE(film.scripts[0].text.find("from resources/shots/a.txt;"), std::string::npos);
+  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -61,9 +61,12 @@ bool MakeFilm(const std::string& shotDir, Film& film, std::string& errors) {
   for (const auto& path : paths) {
     std::string text;
     ShotFile file;
-    const std::string shown = "resources/shots/" + path.filename().string();
+    const std::string shown = path.generic_string();
+    // The scripts name their description by its place in the source tree,
+    // wherever the folder was read from.
+    const std::string source = "resources/shots/" + path.filename().string();
     if (!ReadText(path, text)) {
-      errors += path.string() + ": cannot be read\n";
+      errors += shown + ": cannot be read\n";
       continue;
     }
     if (!ReadShotFile(shown, text, file, errors)) continue;
@@ -78,7 +81,7 @@ bool MakeFilm(const std::string& shotDir, Film& film, std::string& errors) {
         }
         continue;
       }
-      film.scripts.push_back({file.sceneDir + shot.name + ".txt", WriteSceneScript(shot, built, shown)});
+      film.scripts.push_back({file.sceneDir + shot.name + ".txt", WriteSceneScript(shot, built, source)});
     }
     film.files.push_back(std::move(file));
   }

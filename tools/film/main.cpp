@@ -1,6 +1,10 @@
 // film: makes the scene scripts of the flight from the shot descriptions.
 //   film generate SHOTS ARCHIVE   writes every script under the ARCHIVE folder
 //   film check SHOTS ARCHIVE      lists the scripts that differ; status 1 if any
+//   film lint SHOTS ARCHIVE [ART] flies every shot and reports its framing;
+//                                 status 1 on any fault. Meshes are read from
+//                                 ARCHIVE, then ART (default: the art this
+//                                 build generated)
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -8,6 +12,7 @@
 #include <sstream>
 
 #include "tools/film/film.h"
+#include "tools/film/film_lint.h"
 
 namespace {
 
@@ -26,13 +31,18 @@ bool Write(const std::string& path, const std::string& text) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: film generate|check SHOTS_FOLDER ARCHIVE_FOLDER\n");
+  std::fprintf(stderr, "usage: film generate|check SHOTS_FOLDER ARCHIVE_FOLDER\n"
+                       "       film lint SHOTS_FOLDER ARCHIVE_FOLDER [ART_FOLDER]\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 4 && std::strcmp(argv[1], "lint") == 0 && argc <= 5) {
+    const int faults = LintFilm(argv[2], argv[3], argc == 5 ? argv[4] : QV_GENERATED_ART);
+    return faults == 0 ? 0 : 1;
+  }
   if (argc != 4) return Usage();
   const bool generate = std::strcmp(argv[1], "generate") == 0;
   if (!generate && std::strcmp(argv[1], "check") != 0) return Usage();

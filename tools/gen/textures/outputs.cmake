@@ -5,6 +5,7 @@ set(QV_TEXTURE_OUTPUTS
   archive/textures/blue_atmosphere.jpg
   archive/textures/blue_gasgiant.jpg
   archive/textures/blue_halo.jpg
+  archive/textures/blue_haze.jpg
   archive/textures/blue_icegiant.jpg
   archive/textures/blue_moon.jpg
   archive/textures/blue_nebula1.jpg

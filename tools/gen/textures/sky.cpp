@@ -219,6 +219,24 @@ const NebulaJob kNebulae[] = {
      "Galaxy worlds: faint neutral grey-brown dust clouds, equirectangular, translucent env sky sphere"},
 };
 
+// --- Haze ---
+
+// The air of a hazy world seen as a sky layer: thickest along the horizon
+// (the map's equator) where the eye looks through the most of it, thinning
+// towards the zenith and the nadir, in long soft horizontal banks. Drawn
+// additively over the nebulae, so dark means clear.
+RgbImage Haze(int width, uint32_t seed, Rgb colour) {
+  const Noise n(seed);
+  return ShadeSphereMap(width, width / 2, [&](Dir d) {
+    float height = std::fabs(d.z);
+    float thickness = 0.25f + 0.75f * std::exp(-height * height / 0.09f);
+    // Banks: noise stretched round the horizon, squeezed in height.
+    float bank = Smoothstep(-1.6f, 1.6f, n.Fbm(d.x * 1.6f, d.y * 1.6f, d.z * 7, 5) / kFbmSpread);
+    float veil = Smoothstep(-2.0f, 2.0f, n.Fbm(d.x * 4 + 13, d.y * 4, d.z * 12, 4) / kFbmSpread);
+    return Scale(colour, thickness * (0.45f + 0.4f * bank + 0.15f * veil));
+  });
+}
+
 }  // namespace
 
 void AddSkyJobs(std::vector<ArtJob>& jobs) {
@@ -244,6 +262,13 @@ void AddSkyJobs(std::vector<ArtJob>& jobs) {
                         "textures\\stars_band.jpg", stars, "sky",
                         "Star sphere with a faint band of denser stars and dust lanes, equirectangular: "
                         "opaque or translucent env sky sphere (\"env\" + \"geo\")",
+                        90)};
+                  }});
+  jobs.push_back({"blue_haze", [](const ArtInputs&) {
+                    return std::vector<Picture>{ArchiveJpeg(
+                        "textures\\blue_haze.jpg", Haze(1024, 501, {0.30f, 0.40f, 0.80f}), "sky",
+                        "The great station's blue air, thickest along the horizon in soft banks, "
+                        "equirectangular: a translucent additive env sky sphere over the nebulae",
                         90)};
                   }});
   for (const NebulaJob& job : kNebulae)

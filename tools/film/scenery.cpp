@@ -1,0 +1,166 @@
+#include "tools/film/scenery.h"
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "assets/mesh_file.h"
+#include "director/script_reader.h"
+#include "tools/film/film.h"
+
+namespace {
+
+bool ReadBytes(const std::string& path, std::vector<uint8_t>& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+// The lines of a text member, as the script reader would see them: leading
+// blanks and carriage returns dropped.
+bool ReadLines(const std::string& folder, const std::string& member, std::vector<std::string>& lines) {
+  std::vector<uint8_t> bytes;
+  if (!ReadBytes(DiskPath(folder, member), bytes)) return false;
+  std::istringstream in(std::string(bytes.begin(), bytes.end()));
+  for (std::string line; std::getline(in, line);) {
+    line.erase(0, line.find_first_not_of(" \t"));
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return true;
+}
+
+bool Starts(const std::string& line, const char* keyword) { return line.compare(0, std::strlen(keyword), keyword) == 0; }
+
+template <typename... Fields>
+int Scan(const std::string& line, const char* pattern, Fields&... fields) {
+  const script_fields::Field slots[] = {script_fields::Of(fields)..., {}};
+  return script_fields::Scan(line.c_str(), pattern, slots, sizeof...(Fields));
+}
+
+// The largest distance of a mesh's corners from its origin, which the mesh
+// is placed, turned and scaled about.
+bool MeshReach(const std::string& archiveFolder, const std::string& artFolder, const std::string& member,
+               float& reach, std::string& errors) {
+  std::vector<uint8_t> bytes;
+  if (!ReadBytes(DiskPath(archiveFolder, member), bytes) && !ReadBytes(DiskPath(artFolder, member), bytes)) {
+    errors += member + ": no such mesh under " + archiveFolder + " or " + artFolder + "\n";
+    return false;
+  }
+  MeshFile mesh;
+  MeshCheck check = ParseMeshFile(bytes.data(), bytes.size(), mesh);
+  if (!check.ok) {
+    errors += member + ": " + check.problem + "\n";
+    return false;
+  }
+  reach = 0;
+  for (uint32_t i = 0; i < mesh.vertexCount; ++i)
+    reach = std::fmax(reach, std::sqrt(mesh.x[i] * mesh.x[i] + mesh.y[i] * mesh.y[i] + mesh.z[i] * mesh.z[i]));
+  return true;
+}
+
+// A card is known by its picture: "textures\\galaxy_blue.jpg" is galaxy_blue.
+std::string CardName(const std::string& texture) {
+  std::string name = texture.substr(texture.find_last_of('\\') + 1);
+  return name.substr(0, name.find('.'));
+}
+
+// One block of an object file, as far as its size and place go.
+struct Block {
+  std::string kind, name;
+  Vec3 position{0, 0, 0};
+  float radius = 0, size = 0, scale = 1;
+  bool env = false, parented = false, fixed = false;
+  std::string texture;
+};
+
+class ObjectReader {
+ public:
+  ObjectReader(const std::string& archiveFolder, const std::string& artFolder, std::string& errors)
+      : archive_(archiveFolder), art_(artFolder), errors_(errors) {}
+
+  // The bodies of one object file; meshes keep their names in meshes.
+  bool Read(const std::string& member, std::vector<Body>& bodies, std::map<std::string, float>* meshes) {
+    std::vector<std::string> lines;
+    if (!ReadLines(archive_, member, lines)) {
+      errors_ += member + ": cannot be read under " + archive_ + "\n";
+      return false;
+    }
+    bool ok = true;
+    float reach = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const std::string& line = lines[i];
+      if (Starts(line, "ENDWORLD")) break;
+      if (Starts(line, "geometry")) {
+        char path[ScriptReader::LineCapacity] = {};
+        ok = Scan(line, "geometry %s", path) == 1 && MeshReach(archive_, art_, path, reach, errors_) && ok;
+        continue;
+      }
+      for (const char* kind : {"sphere", "billboard", "mesh"}) {
+        if (!Starts(line, kind)) continue;
+        Block block = ReadBlock(kind, lines, i);
+        if (block.kind == "mesh" && meshes) (*meshes)[block.name] = reach * block.scale;
+        if (block.kind == "mesh" && !meshes) bodies.push_back({block.name, block.position, reach * block.scale, false});
+        if (block.kind == "sphere" && !block.env) bodies.push_back({block.name, block.position, block.radius, false});
+        if (block.kind == "billboard" && block.fixed && !block.parented && !block.env)
+          bodies.push_back({CardName(block.texture), block.position, block.size, true});
+        break;
+      }
+    }
+    return ok;
+  }
+
+ private:
+  static Block ReadBlock(const char* kind, const std::vector<std::string>& lines, size_t& i) {
+    Block block;
+    block.kind = kind;
+    while (++i < lines.size() && !Starts(lines[i], "begin")) {
+    }
+    if (i < lines.size()) {
+      char name[15] = {};
+      if (Scan(lines[i], "begin %s", name) == 1) block.name = name;
+    }
+    while (++i < lines.size() && !Starts(lines[i], "end")) {
+      const std::string& line = lines[i];
+      if (Starts(line, "position")) Scan(line, "position V(%f %f %f)", block.position.x, block.position.y, block.position.z);
+      if (Starts(line, "radius")) Scan(line, "radius %f", block.radius);
+      if (Starts(line, "size")) Scan(line, "size %f", block.size);
+      if (Starts(line, "scale")) Scan(line, "scale %f", block.scale);
+      if (Starts(line, "env")) block.env = true;
+      if (Starts(line, "parent")) block.parented = true;
+      if (Starts(line, "orient off")) block.fixed = true;
+      char path[ScriptReader::LineCapacity] = {};
+      if (Starts(line, "texture") && Scan(line, "texture %s", path) == 1) block.texture = path;
+    }
+    return block;
+  }
+
+  std::string archive_, art_;
+  std::string& errors_;
+};
+
+}  // namespace
+
+bool LoadScenery(const std::string& archiveFolder, const std::string& artFolder, Scenery& scenery,
+                 std::string& errors) {
+  scenery = Scenery{};
+  std::vector<std::string> lines;
+  if (!ReadLines(archiveFolder, "worlds.txt", lines)) {
+    errors += archiveFolder + ": no worlds.txt\n";
+    return false;
+  }
+  ObjectReader reader(archiveFolder, artFolder, errors);
+  bool ok = true;
+  std::string world;
+  for (const std::string& line : lines) {
+    char word[ScriptReader::LineCapacity] = {};
+    if (Starts(line, "world") && Scan(line, "world %s", word) == 1) world = word;
+    if (Starts(line, "objects") && Scan(line, "objects %s", word) == 1 && !world.empty())
+      ok = reader.Read(word, scenery.worlds[world], nullptr) && ok;
+  }
+  std::vector<Body> none;
+  return reader.Read("dynamic.txt", none, &scenery.shipRadius) && ok;
+}

@@ -1,0 +1,30 @@
+// Scenery: what a camera can see in each world, as bounding spheres: the
+// planets and shells, the meshes (stations, platforms, rocks), the fixed
+// picture cards (galaxies), and the ships of dynamic.txt by name. The sizes
+// come from the object files under the archive folder (through the
+// director's own field scanner) and, for meshes, from the mesh files in the
+// archive or the generated art folder, through the mesh parser.
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "director/math.h"
+
+struct Body {
+  std::string name;  // the object's name after "begin", or its kind
+  Vec3 centre{0, 0, 0};
+  float radius = 0;
+  bool card = false;  // a picture card fixed in space (a galaxy)
+};
+
+struct Scenery {
+  std::map<std::string, std::vector<Body>> worlds;  // by world name
+  std::map<std::string, float> shipRadius;          // by ship name
+};
+
+// Reads worlds.txt, every world's object file and dynamic.txt. Mesh files
+// are looked for under archiveFolder, then artFolder. False, with the
+// problems in errors, when a file or a mesh cannot be read.
+bool LoadScenery(const std::string& archiveFolder, const std::string& artFolder, Scenery& scenery,
+                 std::string& errors);
