@@ -35,12 +35,12 @@ struct Frame {
 Frame Draw(content::Flight& flight, const World& world, const Sphere& body) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
-  flight.director.ApplyView();
+  ApplyView(flight.director.view, flight.director.up);
   const GLfloat light[] = {0, 0, 99900, 1};
   glLightfv(GL_LIGHT1, GL_POSITION, light);
   glEnable(GL_TEXTURE_2D);
   for (const auto& object : world.objects)
-    if (Length(Sub(object->position, body.position)) < 1) object->Render(flight.director);
+    if (Length(Sub(object->position, body.position)) < 1) object->Render(flight.director.view);
   glFinish();
   Frame f{std::vector<uint8_t>(size_t(kWidth) * kHeight * 3), std::vector<float>(size_t(kWidth) * kHeight)};
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -50,8 +50,8 @@ Frame Draw(content::Flight& flight, const World& world, const Sphere& body) {
 }
 
 void PlaceCamera(SceneDirector& director, Vec3 eye, Vec3 target) {
-  director.position = director.eye = eye;
-  director.look = Normalize(Sub(target, eye));
+  director.view.position = director.view.eye = eye;
+  director.view.look = Normalize(Sub(target, eye));
   director.up = {0, 0, 1};
 }
 
@@ -84,7 +84,7 @@ TEST(ShellDepth, DistantPlanetsDoNotCrawl) {
   s.Depth = 32;
   s.DefGamma = 1;
   SavedGammaRamp ramp;
-  InitOpenGL(content::LoadedPlatform(), s, flight.aspect, ramp);
+  InitOpenGL(content::LoadedPlatform(), s, flight.aspect, flight.gl, ramp, flight.debugLog);
 
   int checked = 0;
   for (const auto& world : flight.worlds) {
