@@ -93,7 +93,7 @@ struct Ships {
   std::vector<float> radius;
 
   Ships(const BuiltShot& built, const SceneDirector& director, const std::map<std::string, float>& shipRadius) {
-    context.director = &director;
+    context.camera = &director.view;
     for (const BuiltTrack& track : built.ships) {
       auto mesh = std::make_unique<MeshObject>(context, 0);
       std::snprintf(mesh->name, sizeof mesh->name, "%s", track.name.c_str());
@@ -203,11 +203,11 @@ class Flight {
   bool Watched() const { return shot_.camera.leader.empty() && shot_.camera.look.kind == LookSpec::Ship; }
 
   Eye Evaluate(float t) {
-    director_.sceneClock = t;
+    director_.view.sceneClock = t;
     director_.UpdateCamera();
     for (auto& mesh : ships_.meshes) mesh->Update(0);
     director_.ApplyCameraTargets();
-    return {director_.eye, director_.look, Cross(director_.up, director_.look), director_.up};
+    return {director_.view.eye, director_.view.look, Cross(director_.up, director_.view.look), director_.up};
   }
 
   bool FindSubject() const {

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "assets/mesh_file.h"
-#include "director/script_reader.h"
+#include "base/script_reader.h"
 #include "tools/film/film.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "director/math.h"
+#include "base/math.h"
 
 struct Body {
   std::string name;  // the object's name after "begin", or its kind
