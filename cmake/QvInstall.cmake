@@ -32,13 +32,14 @@ else()
   install(FILES ${CMAKE_SOURCE_DIR}/share/man/quorvan3d.1 ${CMAKE_SOURCE_DIR}/share/man/qvtool.1
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE
-          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvan3d)
 
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION x11)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the library packages, from the binaries
+  set(CPACK_STRIP_FILES ON)
   set(CPACK_DEBIAN_PACKAGE_SUGGESTS xscreensaver)
   set(CPACK_PACKAGE_DESCRIPTION "An endless, scripted camera flight through planet systems, space stations, fleets of ships, asteroid fields and galaxies, full screen or as an X11 screensaver hack; with qvtool, the tool for its content.")
 endif()
