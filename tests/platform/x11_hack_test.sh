@@ -22,7 +22,7 @@ trap cleanup EXIT
 # Settings that would change the gamma ramp in a full-screen run.
 export XDG_CONFIG_HOME=$scratch/config
 mkdir -p "$XDG_CONFIG_HOME/quorvan3d"
-printf 'DefGamma=0\nGamma=10\nEnableMusic=0\n' >"$XDG_CONFIG_HOME/quorvan3d/settings.conf"
+printf 'DefGamma=0\nGamma=10\nEnableMusic=0\nShowClock=1\n' >"$XDG_CONFIG_HOME/quorvan3d/settings.conf"
 
 start_owner() {  # a 320x240 magenta window; sets window and owner_pid
   "$owner" window 320x240 >"$scratch/window" &
@@ -72,14 +72,14 @@ gamma_settable() {
 windows_before=$(top_windows)
 
 # --window-id, decimal: the picture, input, the pointer, the cursor, the
-# gamma, SIGTERM. Input given while the flight loads would end a full-screen
+# gamma, a new size, SIGTERM. Input given while the flight loads would end a full-screen
 # run in its first frames, and the frame loop would pull the pointer to the
 # window's centre; 15 s see the flight start here.
 start_owner
 xdotool mousemove 100 100
 gamma_before=$(gamma)
 started=$SECONDS
-"$hack" --window-id "$window" --fps &
+"$hack" --window-id "$window" --fps --letterbox &
 hack_pid=$!
 drawn_within "$window" 20 || fail "--window-id: nothing drawn into the window"
 xdotool mousemove 180 160 key a click 1 click 3 mousemove 100 100
@@ -92,6 +92,16 @@ if gamma_settable; then
 else
   echo "note: this X server's gamma cannot change; not checked"
 fi
+# The picture follows the window: once grown to 480x360, the clock sits in
+# the new bottom-right corner, in the letterbox band, right of the old width.
+xdotool windowsize "$window" 480 360
+clock_shown=0
+for _ in $(seq 1 40); do
+  bright=$(import -window "$window" png:- 2>/dev/null | convert - -crop 140x34+336+324 -format '%[fx:maxima]' info:)
+  awk -v b="${bright:-0}" 'BEGIN { exit !(b > 0.5) }' && { clock_shown=1; break; }
+  sleep 0.5
+done
+[ $clock_shown -eq 1 ] || fail "the picture did not follow the window's new size"
 kill -TERM $hack_pid
 ended_within_a_second $hack_pid "SIGTERM"
 stop_owner
