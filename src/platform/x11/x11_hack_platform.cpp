@@ -19,11 +19,13 @@ int lastErrorCode = 0;
 
 // The window vanishing under a request (its owner destroyed it between two
 // events) ends the run like its DestroyNotify would: there is nothing of
-// ours to undo. Any other error is reported and ignored instead of ending
-// the process, as Xlib's default handler would.
+// ours to undo. Any other error while drawing is reported and ignored
+// instead of ending the process, as Xlib's default handler would; before
+// the window is attached the caller reads lastErrorCode.
 int OnXError(Display* display, XErrorEvent* error) {
   lastErrorCode = error->error_code;
-  if (drawnWindow != 0 && error->resourceid == drawnWindow) _exit(0);
+  if (drawnWindow == 0) return 0;
+  if (error->resourceid == drawnWindow) _exit(0);
   char text[160];
   XGetErrorText(display, error->error_code, text, sizeof text);
   std::fprintf(stderr, "quorvan3d: X error: %s (request %d)\n", text, error->request_code);
