@@ -29,8 +29,10 @@ else()
           DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
   install(FILES ${CMAKE_SOURCE_DIR}/share/applications/quorvan3d.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${CMAKE_SOURCE_DIR}/share/man/quorvan3d.1 ${CMAKE_SOURCE_DIR}/share/man/qvtool.1
-          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  foreach(page quorvan3d.1 qvtool.1)  # the version in their headers
+    configure_file(${CMAKE_SOURCE_DIR}/share/man/${page}.in ${CMAKE_BINARY_DIR}/man/${page} @ONLY)
+    install(FILES ${CMAKE_BINARY_DIR}/man/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endforeach()
   install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE
           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvan3d)
 
