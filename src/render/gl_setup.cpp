@@ -29,21 +29,6 @@ void EnableBaseline() {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
 }
 
-// Frustum half-extents AspectRatio and AspectScale at near plane 2; a
-// 16-bit depth buffer gets the near plane four times further out (and the
-// frustum four times wider there) for depth precision, same field of view.
-void SetProjection(const Settings& settings, const ViewAspect& aspect) {
-  glViewport(0, settings.ViewPortBottom, settings.Width, settings.ViewPortHeight);
-  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-  double s = settings.Depth == 32 ? 1.0 : 4.0;
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glFrustum(-aspect.AspectRatio * s, aspect.AspectRatio * s, -aspect.AspectScale * s,
-            aspect.AspectScale * s, 2.0 * s, 100000.0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-}
-
 void SetLights() {
   glDisable(GL_LIGHT0);  // configured below; the mesh renderer switches it on for itself
   const GLfloat ambient[] = {0.1f, 0.1f, 0.1f, 0.1f};
@@ -86,6 +71,21 @@ void InitGamma(Platform& platform, const Settings& settings, SavedGammaRamp& ori
 }
 
 }  // namespace
+
+// Frustum half-extents AspectRatio and AspectScale at near plane 2; a
+// 16-bit depth buffer gets the near plane four times further out (and the
+// frustum four times wider there) for depth precision, same field of view.
+void SetProjection(const Settings& settings, const ViewAspect& aspect) {
+  glViewport(0, settings.ViewPortBottom, settings.Width, settings.ViewPortHeight);
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+  double s = settings.Depth == 32 ? 1.0 : 4.0;
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glFrustum(-aspect.AspectRatio * s, aspect.AspectRatio * s, -aspect.AspectScale * s,
+            aspect.AspectScale * s, 2.0 * s, 100000.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
 
 void InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect, GlExtensions& extensions,
                 SavedGammaRamp& original, DebugLog& log) {

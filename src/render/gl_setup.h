@@ -23,6 +23,10 @@ struct SavedGammaRamp {
 void InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect, GlExtensions& extensions,
                 SavedGammaRamp& original, DebugLog& log);
 
+// The viewport and the perspective frustum from the window size and the
+// letterbox; again whenever the window changes its size.
+void SetProjection(const Settings& settings, const ViewAspect& aspect);
+
 // 1.5 for Gamma 0, 1.0 for 50, 0.5 for 100.
 float GammaExponent(int32_t gamma);
 

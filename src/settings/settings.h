@@ -27,6 +27,7 @@ struct Settings {
   int32_t Height = 0;
   int32_t Depth = 0;
   char programPath[256] = {};
+  int32_t FrameLimit = 0;
 };
 
 // Half-extent factors of the perspective frustum, derived with the viewport.

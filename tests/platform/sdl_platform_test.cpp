@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 
 #include "host/run_saver.h"
@@ -75,6 +76,20 @@ TEST(SdlPlatform, AWindowedRunHasOneDisplayOfTheWindowsSizeAndAGlContext) {
   glGetIntegerv(GL_VIEWPORT, viewport);
   EXPECT_EQ(viewport[2], 320);
   platform.DestroyWindows();
+}
+
+// SIGHUP (and SIGTERM, SIGINT alike) no longer kills the process at once:
+// the next message is Quit, so the run's shut-down gives the gamma ramp and
+// the display mode back.
+TEST(SdlPlatform, ATerminationSignalBecomesAQuitMessage) {
+  if (!HaveDisplay()) GTEST_SKIP() << "no X display";
+  MemorySettingsStore store;
+  SdlPlatform platform(store, nullptr, 320, 240);
+  InputEvent event;
+  while (platform.PumpMessage(event)) ASSERT_NE(event.kind, InputEvent::Kind::Quit);
+  ASSERT_EQ(raise(SIGHUP), 0);
+  ASSERT_TRUE(platform.PumpMessage(event));
+  EXPECT_EQ(event.kind, InputEvent::Kind::Quit);
 }
 
 // A key pressed while loading waits in the queue and ends the run in the

@@ -1,42 +1,84 @@
 // quorvan3d: the flight on the Linux desktop. Full screen on every display,
-// or in one ordinary window with --window WxH. The settings live in the
-// user's configuration folder (qvtool settings shows and sets them).
+// in one ordinary window with --window WxH, or as an X11 screensaver hack in
+// a window the daemon gives it (--window-id, XSCREENSAVER_WINDOW, --root).
+// The settings live in the user's configuration folder (qvtool settings
+// shows and sets them); the options override them for one run.
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 
 #include "audio/audio_library.h"
 #include "host/run_saver.h"
 #include "host/screensaver_app.h"
+#include "platform/sdl/program_options.h"
 #include "platform/sdl/sdl_platform.h"
+#include "platform/x11/x11_hack_platform.h"
+#include "quorvan3d_version.h"
+#include "render/gl_setup.h"
 #include "settings/display_settings.h"
 #include "settings/file_settings_store.h"
 
-int main(int argc, char** argv) {
-  int width = 0, height = 0;
-  for (int i = 1; i < argc; ++i) {
-    bool windowed = std::strcmp(argv[i], "--window") == 0 && i + 1 < argc &&
-                    std::sscanf(argv[i + 1], "%dx%d", &width, &height) == 2 && width >= 160 && height >= 120;
-    if (!windowed) {
-      std::fprintf(stderr, "usage: quorvan3d [--window WIDTHxHEIGHT]\n");
-      return 2;
-    }
-    ++i;
-  }
-  FileSettingsStore store(DefaultSettingsFilePath());
-  auto linkedAudio = [](AudioLibrary& library) {
-    FillLinkedAudioLibrary(library);
-    return true;
-  };
-  SdlPlatform platform(store, linkedAudio, width, height);
-  ScreensaverApp app(platform);
-  app.InitApp("quorvan3d /s");
-  if (width > 0) {  // the window's size, whatever mode is stored
-    app.settings.Width = width;
-    app.settings.Height = height;
-    ApplyViewport(app.settings, app.aspect);
-  }
-  RunStatus status = RunSaver(app);
+namespace {
+
+bool LinkedAudio(AudioLibrary& library) {
+  FillLinkedAudioLibrary(library);
+  return true;
+}
+
+// The stored settings, this run's overrides, and the picture sized to the
+// window when it is not a full screen.
+// A run that could not start says which step failed and exits 1.
+int ExitCode(RunStatus status) {
   if (status == RunStatus::Ok) return 0;
   std::fprintf(stderr, "quorvan3d: %s\n", RunStatusText(status));
   return 1;
+}
+
+void PrepareSettings(ScreensaverApp& app, const ProgramOptions& options, int width, int height) {
+  app.InitApp("quorvan3d /s");
+  ApplyOverrides(options, app.settings);
+  if (width > 0) {  // the window's size, whatever mode is stored
+    app.settings.Width = width;
+    app.settings.Height = height;
+  }
+  ApplyViewport(app.settings, app.aspect);
+}
+
+int RunHack(const ProgramOptions& options, SettingsStore& store) {
+  uint32_t window = options.target == DrawTarget::ForeignWindow ? options.windowId : 0;
+  X11HackPlatform platform(store, LinkedAudio, window);
+  if (!platform.Attached()) return 1;
+  ScreensaverApp app(platform);
+  PrepareSettings(app, options, platform.Width(), platform.Height());
+  platform.SetResizeHandler([&app](int width, int height) {
+    app.settings.Width = width;
+    app.settings.Height = height;
+    ApplyViewport(app.settings, app.aspect);
+    SetProjection(app.settings, app.aspect);
+  });
+  return ExitCode(RunSaver(app));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ProgramOptions options = ParseProgramOptions(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "quorvan3d: %s\nquorvan3d --help lists the options.\n", options.error.c_str());
+    return 2;
+  }
+  if (options.showHelp) {
+    std::fputs(ProgramUsage(), stdout);
+    return 0;
+  }
+  if (options.showVersion) {
+    std::printf("quorvan3d %s\n", QV_VERSION);
+    return 0;
+  }
+  FileSettingsStore store(DefaultSettingsFilePath());
+  if (options.target == DrawTarget::ForeignWindow || options.target == DrawTarget::RootWindow)
+    return RunHack(options, store);
+  SdlPlatform platform(store, LinkedAudio, options.windowWidth, options.windowHeight);
+  ScreensaverApp app(platform);
+  PrepareSettings(app, options, options.windowWidth, options.windowHeight);
+  return ExitCode(RunSaver(app));
 }

@@ -5,13 +5,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "platform/sdl/sdl_input.h"
-#include "base/cp1251.h"
+#include "platform/sdl/termination_signals.h"
 
 SdlPlatform::SdlPlatform(SettingsStore& store, AudioLoader audio, int windowWidth, int windowHeight)
-    : store_(store), audio_(std::move(audio)), windowWidth_(windowWidth), windowHeight_(windowHeight) {
+    : DesktopServices(store, std::move(audio)), windowWidth_(windowWidth), windowHeight_(windowHeight) {
+  // SIGTERM, SIGINT and SIGHUP end the run through its shut-down, which
+  // puts the gamma ramp and the display mode back.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  CatchTerminationSignals(OnTermination::Flag);
   videoReady_ = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
   if (!videoReady_) std::fprintf(stderr, "quorvan3d: no display: %s\n", SDL_GetError());
 }
@@ -19,16 +22,6 @@ SdlPlatform::SdlPlatform(SettingsStore& store, AudioLoader audio, int windowWidt
 SdlPlatform::~SdlPlatform() {
   DestroyWindows();
   SDL_Quit();
-}
-
-int64_t SdlPlatform::QueryCounter() { return int64_t(SDL_GetPerformanceCounter()); }
-int64_t SdlPlatform::QueryCounterFrequency() { return int64_t(SDL_GetPerformanceFrequency()); }
-
-LocalTime SdlPlatform::QueryLocalTime() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return {local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 // Each SDL display counts as one adapter with one monitor; display 0 is primary.
@@ -182,6 +175,10 @@ void SdlPlatform::FlightWindowCentre(int& x, int& y) {
 }
 
 bool SdlPlatform::PumpMessage(InputEvent& event) {
+  if (TerminationRequested()) {
+    event = {InputEvent::Kind::Quit};
+    return true;
+  }
   SDL_Event e;
   if (!videoReady_ || !SDL_PollEvent(&e)) return false;
   event = TranslateSdlEvent(e);
@@ -207,13 +204,3 @@ bool SdlPlatform::GetGammaRamp(uint16_t (&ramp)[768]) {
 bool SdlPlatform::SetGammaRamp(const uint16_t (&ramp)[768]) {
   return flight_ && SDL_SetWindowGammaRamp(flight_, ramp, ramp + 256, ramp + 512) == 0;
 }
-
-// Message texts are Windows-1251 bytes, as on Windows; the terminal reads UTF-8.
-void SdlPlatform::ShowMessage(const char* text, const char* caption, MessageIcon) {
-  std::fprintf(stderr, "%s%s%s\n", Cp1251ToUtf8(caption).c_str(), *caption ? ": " : "",
-               Cp1251ToUtf8(text).c_str());
-}
-
-void SdlPlatform::OpenUrl(const char* url) { SDL_OpenURL(url); }
-
-bool SdlPlatform::LoadAudioLibrary(AudioLibrary& library) { return audio_ && audio_(library); }

@@ -3,24 +3,17 @@
 // ordinary window of a given size. The settings store and the audio library
 // are handed in by the program that builds it.
 #pragma once
-#include <functional>
 #include <vector>
 
-#include "platform/embedded_resources.h"
-#include "platform/platform.h"
+#include "platform/sdl/desktop_services.h"
 
 struct SDL_Window;
 
-class SdlPlatform : public Platform {
+class SdlPlatform : public DesktopServices {
  public:
-  using AudioLoader = std::function<bool(AudioLibrary&)>;
   // windowWidth/Height > 0 asks for one ordinary window instead of full screen.
   SdlPlatform(SettingsStore& store, AudioLoader audio, int windowWidth = 0, int windowHeight = 0);
   ~SdlPlatform() override;
-
-  int64_t QueryCounter() override;
-  int64_t QueryCounterFrequency() override;
-  LocalTime QueryLocalTime() override;
 
   bool EnumDisplayAdapter(int index, DisplayAdapter& adapter) override;
   bool EnumAdapterMonitor(const DisplayAdapter& adapter, char (&monitorString)[128]) override;
@@ -45,21 +38,10 @@ class SdlPlatform : public Platform {
   bool GetGammaRamp(uint16_t (&ramp)[768]) override;
   bool SetGammaRamp(const uint16_t (&ramp)[768]) override;
 
-  void ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
-  void OpenUrl(const char* url) override;
-
-  const ResourceSource& Resources() override { return resources_; }
-  SettingsStore& Store() override { return store_; }
-  bool LoadAudioLibrary(AudioLibrary& library) override;
-  void UnloadAudioLibrary() override {}
-
  private:
   bool Windowed() const { return windowWidth_ > 0; }
   int DisplayOf(const ScreenRect& rect) const;
 
-  SettingsStore& store_;
-  AudioLoader audio_;
-  EmbeddedResources resources_;
   int windowWidth_, windowHeight_;
   bool videoReady_ = false;
   int modeWidth_ = 0, modeHeight_ = 0;  // the mode asked for by SetDisplayMode
