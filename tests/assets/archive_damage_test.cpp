@@ -140,6 +140,19 @@ TEST(ArchiveDamage, DistancesBeyondTheDataReadTheResetWindow) {
   EXPECT_TRUE(d[1].bytes == second);
 }
 
+// Nearly a whole turn back is just ahead of the write position: the source
+// overlaps the destination, and the copy reads ahead as a byte loop would.
+TEST(ArchiveDamage, MatchFromJustAheadOfTheWritePosition) {
+  rar20::Encoder encoder;
+  encoder.BeginMember();
+  for (int i = 0; i < 0xA0; i++) encoder.AddLiteral(uint8_t('a' + i % 26));
+  ASSERT_TRUE(encoder.AddMatch(0x77, rar20::WindowSize - 0x14));
+  Decoded d = DecodeOne(encoder.Finish()[0], 0xA0 + 0x77);
+  ASSERT_EQ(d.result, DecodeResult::Ok);
+  EXPECT_EQ(d.bytes[0x9F], uint8_t('a' + 0x9F % 26));
+  EXPECT_TRUE(Bytes(d.bytes.begin() + 0xA0, d.bytes.end()) == Bytes(0x77, 0));  // the reset window
+}
+
 TEST(ArchiveDamage, SolidMemberAfterAFailedOneFails) {
   Bytes a = TextLike(5000, 1), b = TextLike(5000, 2);
   rar20::Encoder encoder;

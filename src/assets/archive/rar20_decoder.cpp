@@ -234,8 +234,10 @@ void Decoder::CopyMatch(uint32_t length, uint32_t distance) {
   toProduce_ -= length;
   uint32_t from = (writePos_ - distance) & WindowMask;
   uint32_t gap = (writePos_ - from) & WindowMask;  // 0 when the distance is a whole turn
+  // A source up to a whole turn behind may still lie just ahead of the
+  // destination; copying forward is then what memmove does.
   if (gap >= length && from + length <= WindowSize && writePos_ + length <= WindowSize) {
-    std::memcpy(window_ + writePos_, window_ + from, length);
+    std::memmove(window_ + writePos_, window_ + from, length);
     writePos_ = (writePos_ + length) & WindowMask;
     return;
   }
