@@ -44,8 +44,10 @@ float WrapDegrees(float angle) {
 
 Flare::Flare(const ObjectContext& context) : SceneObject(context) {}
 
-// Pixel sizes in object files are given for a display 800 pixels wide.
-float Flare::WidthScale() const { return float(context.settings->Width) / 800; }
+// Pixel sizes in object files are given for a display this many pixels wide.
+constexpr float FlareReferenceWidth = 800;
+
+float Flare::WidthScale() const { return float(context.settings->Width) / FlareReferenceWidth; }
 
 void Flare::ReadProperty(const BlockScope& scope) {
   const ScriptReader& in = scope.reader;

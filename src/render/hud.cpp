@@ -49,8 +49,8 @@ void DrawCorners(const Hud& hud, const Settings& settings) {
     glColor4f(1, 1, 1, 1);
     bool right = p == CornerBottomRight || p == CornerTopRight;
     bool top = p == CornerTopLeft || p == CornerTopRight;
-    float x0 = right ? (1 - fw) * 800 : 0, y0 = top ? (1 - fh) * 600 : 0;
-    PictureQuad(x0, y0, x0 + fw * 800, y0 + fh * 600);
+    float x0 = right ? (1 - fw) * OverlayWidth : 0, y0 = top ? (1 - fh) * OverlayHeight : 0;
+    PictureQuad(x0, y0, x0 + fw * OverlayWidth, y0 + fh * OverlayHeight);
   }
 }
 
@@ -173,8 +173,8 @@ void DrawLetterbox(const Settings& settings) {
   glBegin(GL_QUADS);
   for (float bottom : {0.0f, 525.0f}) {
     glVertex2f(0, bottom);
-    glVertex2f(800, bottom);
-    glVertex2f(800, bottom + 75);
+    glVertex2f(OverlayWidth, bottom);
+    glVertex2f(OverlayWidth, bottom + 75);
     glVertex2f(0, bottom + 75);
   }
   glEnd();

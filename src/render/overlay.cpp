@@ -8,7 +8,7 @@ void BeginOverlay2D(const Settings& settings) {
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
-  glOrtho(0, 800, 0, 600, -1, 1);
+  glOrtho(0, OverlayWidth, 0, OverlayHeight, -1, 1);
   glViewport(0, 0, settings.Width, settings.Height);
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();

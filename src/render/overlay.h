@@ -6,6 +6,10 @@
 #pragma once
 #include "settings/settings.h"
 
+// The extent of overlay space, whatever the window's size.
+inline constexpr float OverlayWidth = 800;
+inline constexpr float OverlayHeight = 600;
+
 void BeginOverlay2D(const Settings& settings);
 void EndOverlay2D(const Settings& settings);
 void BeginPixelOverlay(const Settings& settings);
