@@ -1,7 +1,9 @@
 #include "render/hud.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "base/math.h"
 #include "render/overlay.h"
@@ -21,8 +23,9 @@ void PictureQuad(float left, float bottom, float right, float top) {
   glEnd();
 }
 
-void CentredQuad(float halfWidth, float halfHeight) {
-  PictureQuad(400 - halfWidth, 300 - halfHeight, 400 + halfWidth, 300 + halfHeight);
+void CentredQuad(const Settings& settings, float halfWidth, float halfHeight) {
+  float x = OverlaySpaceWidth(settings) / 2, y = OverlayHeight / 2;
+  PictureQuad(x - halfWidth, y - halfHeight, x + halfWidth, y + halfHeight);
 }
 
 // A quad from (0, 0) to (Width, Height) in pixel space: the picture rows.
@@ -38,6 +41,7 @@ void PictureRowsQuad(const Settings& settings) {
 
 // Each corner image covers 256 x 128 window pixels whatever the window size.
 void DrawCorners(const Hud& hud, const Settings& settings) {
+  float width = OverlaySpaceWidth(settings);
   float fw = 256.0f / float(settings.Width), fh = 128.0f / float(settings.Height);
   for (int p = 0; p < CornerCount; ++p) {
     glLoadIdentity();
@@ -49,8 +53,8 @@ void DrawCorners(const Hud& hud, const Settings& settings) {
     glColor4f(1, 1, 1, 1);
     bool right = p == CornerBottomRight || p == CornerTopRight;
     bool top = p == CornerTopLeft || p == CornerTopRight;
-    float x0 = right ? (1 - fw) * OverlayWidth : 0, y0 = top ? (1 - fh) * OverlayHeight : 0;
-    PictureQuad(x0, y0, x0 + fw * OverlayWidth, y0 + fh * OverlayHeight);
+    float x0 = right ? (1 - fw) * width : 0, y0 = top ? (1 - fh) * OverlayHeight : 0;
+    PictureQuad(x0, y0, x0 + fw * width, y0 + fh * OverlayHeight);
   }
 }
 
@@ -113,7 +117,7 @@ void LoadingScreen(const Hud& hud, const Settings& settings, uint32_t /*step*/) 
   glBindTexture(GL_TEXTURE_2D, hud.loadingPicture);
   glDisable(GL_BLEND);
   glColor4f(1, 1, 1, 1);
-  CentredQuad(128, 148);
+  CentredQuad(settings, 128, 148);
   DrawCorners(hud, settings);
   glEnable(GL_BLEND);
   EndOverlay2D(settings);
@@ -128,10 +132,10 @@ void IntroTransition(Hud& hud, const Settings& settings, float delta) {
   BeginOverlay2D(settings);
   glBindTexture(GL_TEXTURE_2D, hud.glowPicture);
   glColor4f(1, 1, 1, 1 - x);
-  CentredQuad(glowEase * 60 + 128, glowEase * 20 + 148);
+  CentredQuad(settings, glowEase * 60 + 128, glowEase * 20 + 148);
   glBindTexture(GL_TEXTURE_2D, hud.loadingPicture);
   glColor4f(1 - x, 1 - x, 1 - x, 1 - x);
-  CentredQuad(EaseInOut(x, 0.2f, 0.2f) * 40 + 128, glowEase * 5 + 148);
+  CentredQuad(settings, EaseInOut(x, 0.2f, 0.2f) * 40 + 128, glowEase * 5 + 148);
   DrawCorners(hud, settings);
   EndOverlay2D(settings);
 
@@ -165,17 +169,20 @@ void FadeOverlay(const Settings& settings, double t, const FadeWindow (&fades)[F
 }
 
 void DrawLetterbox(const Settings& settings) {
+  if (settings.Height <= 0 || settings.ViewPortBottom <= 0) return;
+  float width = OverlaySpaceWidth(settings), rowUnit = OverlayHeight / float(settings.Height);
   BeginOverlay2D(settings);
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_LIGHTING);
   glLoadIdentity();
   glColor4f(0, 0, 0, 1);
   glBegin(GL_QUADS);
-  for (float bottom : {0.0f, 525.0f}) {
+  for (auto [bottom, top] : {std::pair{0.0f, float(settings.ViewPortBottom) * rowUnit},
+                             std::pair{float(settings.ViewPortTop) * rowUnit, OverlayHeight}}) {
     glVertex2f(0, bottom);
-    glVertex2f(OverlayWidth, bottom);
-    glVertex2f(OverlayWidth, bottom + 75);
-    glVertex2f(0, bottom + 75);
+    glVertex2f(width, bottom);
+    glVertex2f(width, top);
+    glVertex2f(0, top);
   }
   glEnd();
   glEnable(GL_TEXTURE_2D);
@@ -186,7 +193,9 @@ void DrawLetterbox(const Settings& settings) {
 void DrawClock(const Hud& hud, const Settings& settings, const LocalTime& time) {
   char text[TextSize];
   ClockText(time, settings.Hrs12, text);
-  DrawWhiteDigits(hud, settings, settings.Hrs12 ? 370 : 420, 0, text);
+  // Anchored to the right edge, as on a 4:3 window.
+  float left = OverlaySpaceWidth(settings) - OverlayReferenceWidth + (settings.Hrs12 ? 370 : 420);
+  DrawWhiteDigits(hud, settings, int(std::lround(left)), 0, text);
 }
 
 void DrawFps(const Hud& hud, const Settings& settings, int value) {

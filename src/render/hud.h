@@ -65,12 +65,13 @@ void IntroTransition(Hud& hud, const Settings& settings, float delta);
 // instant: "fout 0 0" covers that frame in black, "fback 0 0" leaves it clear.
 void FadeOverlay(const Settings& settings, double t, const FadeWindow (&fades)[FadeKindCount]);
 
-// Black bands over the bottom and top eighths of the window, in overlay
-// space. Draws opaque only with blending off, as the frame leaves it here.
+// Black bands over the window rows below and above the picture rows, in
+// overlay space; nothing when the picture has the whole window. Draws opaque only with blending off, as the frame leaves it here.
 void DrawLetterbox(const Settings& settings);
 
-// The clock at the bottom right, (370, 0) in 12-hour mode, else (420, 0);
-// the frame counter at the top left, (0, 540). Both draw white digits with
+// The clock at the bottom right, (370, 0) in 12-hour mode, else (420, 0),
+// on a 4:3 window and as far from the right edge on others; the frame
+// counter at the top left, (0, 540). Both draw white digits with
 // the font's texture, blended with the function in force (additive in the
 // frame), and turn blending on.
 void DrawClock(const Hud& hud, const Settings& settings, const LocalTime& time);

@@ -2,13 +2,18 @@
 
 #include "render/gl.h"
 
+float OverlaySpaceWidth(const Settings& settings) {
+  if (settings.Width <= 0 || settings.Height <= 0) return OverlayReferenceWidth;
+  return OverlayHeight * float(settings.Width) / float(settings.Height);
+}
+
 void BeginOverlay2D(const Settings& settings) {
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
-  glOrtho(0, OverlayWidth, 0, OverlayHeight, -1, 1);
+  glOrtho(0, OverlaySpaceWidth(settings), 0, OverlayHeight, -1, 1);
   glViewport(0, 0, settings.Width, settings.Height);
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();

@@ -10,9 +10,9 @@
 // there is no display information; the record then stays as it is.
 void ApplyDesktopMode(Settings& settings, const DisplayMode* desktop);
 
-// The GL viewport rows from Height: in wide-screen mode a picture of three
-// quarters of the height between black bands of one eighth, otherwise the
-// whole height. AspectScale is 0.9 in wide-screen mode, else 1.0;
+// The GL viewport rows from Height: in wide-screen mode black bands bring
+// the picture to 16:9 (bands of one eighth on 4:3 displays and narrower
+// ones, none on 16:9 and wider), otherwise the whole height. AspectScale is 0.9 in wide-screen mode, else 1.0;
 // AspectRatio = AspectScale x Width / ViewPortHeight, so the picture is
 // never stretched (4:3 displays give 1.6 and 1.3333334).
 void ApplyViewport(Settings& settings, ViewAspect& aspect);

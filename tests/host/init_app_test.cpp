@@ -21,7 +21,7 @@ class InitAppTest : public ::testing::Test {
   HeadlessPlatform platform{resources, store};
 };
 
-TEST_F(InitAppTest, ShippedDefaultsOnAWideDesktopGiveAnUndistortedLetterbox) {
+TEST_F(InitAppTest, ShippedDefaultsOnA16By9DesktopFillItWithoutBands) {
   ScreensaverApp app(platform);
   app.InitApp("q.scr /s");
   const Settings& s = app.settings;
@@ -29,9 +29,10 @@ TEST_F(InitAppTest, ShippedDefaultsOnAWideDesktopGiveAnUndistortedLetterbox) {
   EXPECT_EQ(app.monitors.count, 1);
   EXPECT_EQ(s.Width, 1920);  // UseDesktop is shipped on
   EXPECT_EQ(s.Height, 1080);
-  EXPECT_EQ(s.ViewPortBottom, 135);
-  EXPECT_EQ(s.ViewPortHeight, 810);
-  EXPECT_FLOAT_EQ(app.aspect.AspectRatio, 0.9f * 1920 / 810);
+  EXPECT_TRUE(s.WideScreen);
+  EXPECT_EQ(s.ViewPortBottom, 0);
+  EXPECT_EQ(s.ViewPortHeight, 1080);
+  EXPECT_FLOAT_EQ(app.aspect.AspectRatio, 1.6f);
   EXPECT_TRUE(s.Hrs12);
   EXPECT_TRUE(s.EnableMusic);
   EXPECT_EQ(s.Volume, 75);

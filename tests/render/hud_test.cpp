@@ -1,6 +1,7 @@
 #include "render/hud.h"
 
 #include <string>
+#include <tuple>
 
 #include "render/overlay_gl.h"
 
@@ -14,9 +15,10 @@ class HudTest : public OverlayGl {
     BuildDigitFont(hud.font, render);
   }
   // The cells of text, glyph by glyph from x, as they appear in the frame.
-  void ExpectText(const Frame& frame, int x, int y, const std::string& text) {
+  // unit: window pixels per overlay unit.
+  void ExpectText(const Frame& frame, float x, int y, const std::string& text, float unit = 1) {
     for (size_t k = 0; k < text.size(); ++k)
-      EXPECT_EQ(CellAt(frame, x + float(k) * 44.8f + 32, y), text[k] - '0') << text << " glyph " << k;
+      EXPECT_EQ(CellAt(frame, x + (float(k) * 44.8f + 32) * unit, y), text[k] - '0') << text << " glyph " << k;
   }
   GLint BlendDestination() {
     GLint function = 0;
@@ -45,6 +47,19 @@ TEST_F(HudTest, ClockShowsItsCellsFromItsPlaceInBothModes) {
     ExpectText(frame, c.left, 32, c.text);
     EXPECT_EQ(Extent(frame, Lit), (PixelRect{c.left, 0, c.right, 64})) << c.text;
   }
+}
+
+TEST_F(HudTest, OnAWideWindowTheDigitsKeepTheirShapeAndTheClockItsRightMargin) {
+  Open(1280, 720);  // 1.2 pixels per overlay unit both ways
+  ServeFontPicture(resources);
+  BuildDigitFont(hud.font, render);
+  DrawClock(hud, settings, {9, 7, 3});
+  Frame frame = Grab();
+  ExpectText(frame, 687 * 1.2f, 38, "09:07:03", 1.2f);
+  EXPECT_EQ(Extent(frame, Lit), (PixelRect{824, 0, 1278, 77}));
+  Clear({0, 0, 0});
+  DrawFps(hud, settings, 60);
+  EXPECT_EQ(Extent(Grab(), Lit), (PixelRect{0, 648, 131, 720}));
 }
 
 TEST_F(HudTest, FrameCounterDrawsWhiteFontDigitsTopLeftWhateverTheStateBefore) {
@@ -119,6 +134,14 @@ TEST_F(HudTest, FadesCoverThePictureRowsBandsTheRestAndBothPutTheStateBack) {
   EXPECT_EQ(Extent(frame, Near({255, 255, 255})), (PixelRect{0, 75, 800, 525}));
   for (int y : {0, 74, 525, 599}) EXPECT_FALSE(Lit(frame.At(400, y))) << "row " << y;
 
+  for (auto [width, height, band] : {std::tuple{1920, 1200, 60}, {1280, 720, 0}}) {
+    Open(width, height, true);
+    Clear({255, 255, 255});
+    glDisable(GL_BLEND);
+    DrawLetterbox(settings);
+    EXPECT_EQ(Extent(Grab(), Near({255, 255, 255})), (PixelRect{0, band, width, height - band})) << width;
+  }
+
   for (GLenum cap : {GL_TEXTURE_2D, GL_LIGHTING, GL_DEPTH_TEST}) EXPECT_TRUE(glIsEnabled(cap)) << cap;
 }
 
@@ -147,7 +170,8 @@ TEST_F(LoadingScreenTest, LoadingPictureStandsUprightInTheMiddleAtAnySize) {
     int width, height;
     PixelRect picture;
   };
-  for (Case c : {Case{800, 600, {272, 152, 528, 448}}, Case{1024, 768, {348, 195, 676, 573}}}) {
+  for (Case c : {Case{800, 600, {272, 152, 528, 448}}, Case{1024, 768, {348, 195, 676, 573}},
+                 Case{1280, 720, {486, 182, 794, 538}}}) {
     Open(c.width, c.height);
     LoadLoadingImages(hud, render);
     LoadingScreen(hud, settings, 1);

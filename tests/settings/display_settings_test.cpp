@@ -60,6 +60,23 @@ TEST(Viewport, WideScreenLetterboxRows) {
   EXPECT_EQ(s.ViewPortHeight, 1001);
 }
 
+TEST(Viewport, WideScreenBandsOnlyBringThePictureTo16By9) {
+  struct Case {
+    int width, height, bottom, pictureRows;
+  };
+  for (Case c : {Case{800, 600, 75, 450}, Case{1280, 1024, 128, 768}, Case{1920, 1200, 60, 1080},
+                 Case{1680, 1050, 52, 945}, Case{1280, 720, 0, 720}, Case{2560, 1080, 0, 1080}}) {
+    Settings s = Mode(c.width, c.height, 32, false);
+    s.WideScreen = true;
+    ViewAspect aspect;
+    ApplyViewport(s, aspect);
+    EXPECT_EQ(s.ViewPortBottom, c.bottom) << c.width << "x" << c.height;
+    EXPECT_EQ(s.ViewPortHeight, c.pictureRows) << c.width << "x" << c.height;
+    EXPECT_EQ(s.ViewPortTop, c.bottom + c.pictureRows) << c.width << "x" << c.height;
+    EXPECT_FLOAT_EQ(aspect.AspectRatio, 0.9f * float(c.width) / float(c.pictureRows));
+  }
+}
+
 TEST(Viewport, AspectFollowsTheViewport) {
   ViewAspect aspect;
   for (auto [width, height] : {std::pair{1024, 768}, {800, 600}, {640, 480}, {1600, 1200}}) {
@@ -78,7 +95,7 @@ TEST(Viewport, AspectFollowsTheViewport) {
   EXPECT_FLOAT_EQ(aspect.AspectRatio, 16.0f / 9);
   hd.WideScreen = true;
   ApplyViewport(hd, aspect);
-  EXPECT_FLOAT_EQ(aspect.AspectRatio, 0.9f * 1920 / 810);
+  EXPECT_FLOAT_EQ(aspect.AspectRatio, 1.6f);
   hd.Height = 0;
   ApplyViewport(hd, aspect);
   EXPECT_EQ(aspect.AspectRatio, 1.3333334f);
