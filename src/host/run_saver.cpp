@@ -10,6 +10,9 @@
 
 namespace {
 
+// Samples per pixel when the FSAA setting is on.
+constexpr int MultisampleCount = 4;
+
 // One window per monitor of the desktop: the flight on the first, black
 // covers on the others. False when a window cannot be made or none was.
 bool CreateWindows(ScreensaverApp& app) {
@@ -21,7 +24,8 @@ bool CreateWindows(ScreensaverApp& app) {
     log.Write("Create window for monitor <").Write(record.monitorDescription).Write(">:");
     log.Write(record.rect.right - record.rect.left).Write("x").Write(record.rect.bottom - record.rect.top);
     log.Write("...");
-    bool made = first ? app.platform.CreateFlightWindow(record.rect, app.settings.Width, app.settings.Height)
+    int samples = app.settings.FSAA ? MultisampleCount : 0;
+    bool made = first ? app.platform.CreateFlightWindow(record.rect, app.settings.Width, app.settings.Height, samples)
                       : app.platform.CreateCoverWindow(record.rect);
     if (!made) return false;
     record.hasWindow = true;

@@ -35,8 +35,10 @@ class Platform {
   virtual void RestoreDisplayMode() = 0;
 
   // Windows. The flight window is created first and carries the GL context,
-  // current from its creation on; cover windows stay black.
-  virtual bool CreateFlightWindow(const ScreenRect& monitor, int width, int height) = 0;
+  // current from its creation on; cover windows stay black. samples asks
+  // for a multisampled pixel format (0: none); when the driver offers none,
+  // the window gets the plain format.
+  virtual bool CreateFlightWindow(const ScreenRect& monitor, int width, int height, int samples) = 0;
   virtual bool CreateCoverWindow(const ScreenRect& monitor) = 0;
   virtual void ShowWindows() = 0;  // shows every window; focus to the first
   virtual void DestroyWindows() = 0;  // also releases the GL context

@@ -67,6 +67,13 @@ std::string DefaultSettingsTable::LookupDefault(const char* name, MessageSink& m
   return {};
 }
 
+bool DefaultSettingsTable::HasDefault(const char* name) const {
+  for (const Pair& pair : pairs_) {
+    if (EqualIgnoringAsciiCase(pair.name, name)) return true;
+  }
+  return false;
+}
+
 int32_t DefaultSettingsTable::ReadDefaultInt(const char* name, MessageSink& messages) const {
   std::string value = LookupDefault(name, messages);
   if (value == "true") return 1;
@@ -99,6 +106,8 @@ void ApplyDefaults(Settings& settings, const DefaultSettingsTable& table, Messag
   settings.UseDesktop = flag("UseDktpSet");
   settings.Galaxy = flag("GalaxyScene");
   settings.TimeScale = number("TimeScale");
+  // Texts written before anti-aliasing was read lack the name: then it is on.
+  settings.FSAA = !table.HasDefault("FSAA") || flag("FSAA");
   ClampSettingValues(settings);
 }
 

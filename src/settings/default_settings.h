@@ -34,6 +34,8 @@ class DefaultSettingsTable {
   // leading decimal integer (optional sign, digits; 0 without digits;
   // saturated at the int32 limits).
   int32_t ReadDefaultInt(const char* name, MessageSink& messages) const;
+  // Whether a pair of that name exists, compared as LookupDefault does.
+  bool HasDefault(const char* name) const;
 
   const std::vector<Pair>& pairs() const { return pairs_; }
 

@@ -17,6 +17,7 @@ struct Settings {
   bool WideScreen = false;
   bool MultiTexture = false;  // set by the OpenGL set-up, never stored
   bool Hrs12 = false;
+  bool FSAA = false;  // multisampled anti-aliasing, from the default settings only
   int32_t ViewPortBottom = 0;  // derived: picture rows of the window
   int32_t ViewPortTop = 0;
   int32_t ViewPortHeight = 0;

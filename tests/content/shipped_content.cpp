@@ -106,7 +106,7 @@ HeadlessPlatform& LoadedPlatform() {
   static FakeResources noResources;
   static MemorySettingsStore store;
   static HeadlessPlatform platform(noResources, store);
-  static const bool window = platform.CreateFlightWindow({0, 0, 320, 240}, 320, 240);
+  static const bool window = platform.CreateFlightWindow({0, 0, 320, 240}, 320, 240, 0);
   if (!window) ADD_FAILURE() << "no headless window with a GL context";
   return platform;
 }

@@ -31,7 +31,7 @@ class ObjectScene : public ::testing::Test {
   using Bytes = std::vector<uint8_t>;
 
   void SetUp() override {
-    ASSERT_TRUE(platform.CreateFlightWindow({0, 0, Width, Height}, Width, Height));
+    ASSERT_TRUE(platform.CreateFlightWindow({0, 0, Width, Height}, Width, Height, 0));
     settings.Width = Width, settings.Height = Height, settings.Depth = 32, settings.DefGamma = true;
     settings.ViewPortTop = settings.ViewPortHeight = Height;
     SavedGammaRamp gamma;

@@ -66,7 +66,7 @@ TEST(SdlPlatform, AWindowedRunHasOneDisplayOfTheWindowsSizeAndAGlContext) {
   EXPECT_EQ(mode.height, 240);
   ScreenRect rect{0, 0, 320, 240};
   EXPECT_NE(platform.MonitorFromRect(rect), 0u);
-  ASSERT_TRUE(platform.CreateFlightWindow(rect, 320, 240));
+  ASSERT_TRUE(platform.CreateFlightWindow(rect, 320, 240, 0));
   platform.ShowWindows();
   EXPECT_NE(glGetString(GL_VERSION), nullptr);
   EXPECT_NE(platform.GetGLProcAddress("glActiveTextureARB"), nullptr);

@@ -19,7 +19,7 @@ class HeadlessGl : public ::testing::Test {
   static constexpr int Size = 64;  // the window is Size x Size pixels
 
   void SetUp() override {
-    ASSERT_TRUE(platform.CreateFlightWindow({0, 0, Size, Size}, Size, Size));
+    ASSERT_TRUE(platform.CreateFlightWindow({0, 0, Size, Size}, Size, Size, 0));
     debugLog.SetDestination(&log);
   }
 

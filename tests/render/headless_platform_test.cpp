@@ -97,11 +97,34 @@ TEST(HeadlessPlatform, TheFlightWindowSitsOnItsMonitor) {
   FakeResources resources;
   MemorySettingsStore store;
   HeadlessPlatform platform(resources, store);
-  ASSERT_TRUE(platform.CreateFlightWindow({100, 50, 900, 650}, 64, 32));
+  ASSERT_TRUE(platform.CreateFlightWindow({100, 50, 900, 650}, 64, 32, 0));
   int x, y;
   platform.FlightWindowCentre(x, y);
   EXPECT_EQ(x, 132);
   EXPECT_EQ(y, 66);
+}
+
+// A white triangle whose slanted edge crosses the pixels: with samples
+// asked, the edge pixels come out partly covered.
+TEST(HeadlessPlatform, AskedSamplesGiveAMultisampledWindowAndNoneAPlainOne) {
+  FakeResources resources;
+  MemorySettingsStore store;
+  HeadlessPlatform platform(resources, store);
+  for (int samples : {4, 0}) {
+    ASSERT_TRUE(platform.CreateFlightWindow({0, 0, 32, 32}, 32, 32, samples));
+    GLint buffers = -1;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &buffers);
+    EXPECT_EQ(buffers, samples > 0 ? 1 : 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBegin(GL_TRIANGLES);
+    glVertex2f(-1, -1), glVertex2f(1, -1), glVertex2f(-1, 0.7f);
+    glEnd();
+    std::vector<uint8_t> pixels = platform.ReadPixels(0, 0, 32, 32);
+    int partial = 0;
+    for (size_t i = 0; i < pixels.size(); i += 4) partial += pixels[i] > 0 && pixels[i] < 255;
+    EXPECT_EQ(partial > 0, samples > 0) << samples << " samples: " << partial << " edge pixels";
+    platform.DestroyWindows();
+  }
 }
 
 }  // namespace

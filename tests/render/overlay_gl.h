@@ -123,7 +123,7 @@ class OverlayGl : public ::testing::Test {
     settings.WideScreen = wideScreen, settings.DefGamma = true;
     ViewAspect aspect;
     ApplyViewport(settings, aspect);
-    ASSERT_TRUE(platform.CreateFlightWindow({0, 0, width, height}, width, height));
+    ASSERT_TRUE(platform.CreateFlightWindow({0, 0, width, height}, width, height, 0));
     SavedGammaRamp saved;
     InitOpenGL(platform, settings, aspect, gl, saved, debugLog);
     Clear({0, 0, 0});

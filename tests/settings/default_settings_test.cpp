@@ -106,7 +106,17 @@ TEST(ApplyDefaults, EachNameReachesItsFieldByItsRule) {
     EXPECT_TRUE(r.EnableMusic && r.WideScreen && r.MouseExit && r.ShowFPS);
     EXPECT_FALSE(r.ShowClock || r.Hrs12 || r.DefGamma || r.UseDesktop || r.Galaxy);
     EXPECT_TRUE(r.VSync);  // not covered: kept
+    EXPECT_TRUE(r.FSAA);   // a text without the name: on, and no box
     EXPECT_EQ(r.ViewPortTop, 77);
+  }
+}
+
+TEST(ApplyDefaults, AntiAliasingIsSwitchedByItsName) {
+  for (auto [text, on] : {std::pair{"fsaa=0\r", false}, {"FSAA=1\r", true}, {"Fsaa=false\r", false}}) {
+    Parsed p(text);
+    Settings s;
+    ApplyDefaults(s, p.table, p.messages);
+    EXPECT_EQ(s.FSAA, on) << text;
   }
 }
 

@@ -38,10 +38,10 @@ TEST(ShippedDefaultSettings, ParsesWithoutMessagesIntoTheShippedValues) {
   EXPECT_EQ(s.Gamma, 50);
   EXPECT_EQ(s.TimeScale, 0);
   EXPECT_TRUE(s.EnableMusic && s.ShowClock && s.Hrs12 && s.DefGamma && s.WideScreen && s.UseDesktop &&
-              s.Galaxy);
+              s.Galaxy && s.FSAA);
   EXPECT_FALSE(s.MouseExit || s.ShowFPS);
   const std::pair<const char*, const char*> unread[] = {
-      {"SFX", "true"}, {"FSAA", "0"}, {"ShowFlame", "true"}, {"VSync", "false"},
+      {"SFX", "true"}, {"ShowFlame", "true"}, {"VSync", "false"},
       {"MultiTexture", "false"}, {"ViewPortBottom", "0"}, {"ViewPortTop", "600"},
       {"ViewPortHeight", "800"}};
   for (auto [name, value] : unread) EXPECT_EQ(table.LookupDefault(name, messages), value) << name;

@@ -161,7 +161,7 @@ std::vector<uint8_t> RenderMeshViews(const std::vector<MeshFile>& meshes, int wi
   for (const MeshFile& mesh : meshes) bounds.Add(mesh);
   EglContext context;
   int w = width * kSupersample, h = height * kSupersample;
-  if (!context.Create(w, h)) return {};
+  if (!context.Create(w, h, 0)) return {};
   SetUpState(uvGrid);
   std::vector<GLuint> lists;
   const GlExtensions plainTexturing;  // one texture unit: the views need no second

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -30,7 +31,7 @@ bool EglContext::Fail(const char* what) {
   return false;
 }
 
-bool EglContext::Create(int width, int height) {
+bool EglContext::Create(int width, int height, int samples) {
   Destroy();
   // The software rasteriser, so a machine with a GPU renders what one without does.
   setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
@@ -39,13 +40,16 @@ bool EglContext::Create(int width, int height) {
   if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr))
     return Fail("cannot open the EGL display");
   display_ = display;
-  const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-                                     EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8, EGL_ALPHA_SIZE, 8,
-                                     EGL_DEPTH_SIZE, 24, EGL_STENCIL_SIZE, 8, EGL_NONE};
   EGLConfig config;
   EGLint count = 0;
-  if (!eglChooseConfig(display, configAttributes, &config, 1, &count) || count < 1)
-    return Fail("no RGBA8, depth 24, stencil 8 pbuffer configuration");
+  for (EGLint wanted : {samples, 0}) {
+    const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
+                                       EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8, EGL_ALPHA_SIZE, 8,
+                                       EGL_DEPTH_SIZE, 24, EGL_STENCIL_SIZE, 8, EGL_SAMPLE_BUFFERS, wanted > 0,
+                                       EGL_SAMPLES, wanted, EGL_NONE};
+    if (eglChooseConfig(display, configAttributes, &config, 1, &count) && count > 0) break;
+  }
+  if (count < 1) return Fail("no RGBA8, depth 24, stencil 8 pbuffer configuration");
   const EGLint surfaceAttributes[] = {EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE};
   surface_ = eglCreatePbufferSurface(display, config, surfaceAttributes);
   if (surface_ == EGL_NO_SURFACE) return Fail("cannot create the pbuffer");

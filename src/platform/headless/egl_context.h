@@ -1,6 +1,6 @@
 // EglContext: an OpenGL compatibility context on Mesa's software renderer
 // over an off-screen pbuffer (RGBA 8 bits each, 24-bit depth, 8-bit
-// stencil), on the surfaceless platform, so it needs neither a display
+// stencil, multisampled when asked and offered), on the surfaceless platform, so it needs neither a display
 // server nor a GPU. One per process at a time; current from Create on.
 #pragma once
 
@@ -12,7 +12,7 @@ class EglContext {
   ~EglContext() { Destroy(); }
 
   // False (with the reason on standard error) when EGL cannot give one.
-  bool Create(int width, int height);
+  bool Create(int width, int height, int samples);
   void Destroy();
   bool Exists() const { return context_ != nullptr; }
 

@@ -1,6 +1,9 @@
 #include "platform/headless/headless_platform.h"
 
+// The framebuffer-object calls are exported by the GL library the backend links.
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <cstring>
 
@@ -22,7 +25,27 @@ std::vector<uint8_t> HeadlessPlatform::ReadPixels(int x, int y, int width, int h
   std::vector<uint8_t> pixels(size_t(width) * size_t(height) * 4);
   if (!gl_.Exists() || pixels.empty()) return pixels;
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  GLint sampleBuffers = 0;
+  glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+  if (!sampleBuffers) {
+    glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+  }
+  // Mesa reads a multisampled pbuffer without resolving its samples, so they
+  // are resolved into a plain framebuffer first.
+  GLuint framebuffer = 0, colour = 0;
+  glGenRenderbuffers(1, &colour);
+  glBindRenderbuffer(GL_RENDERBUFFER, colour);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+  glGenFramebuffers(1, &framebuffer);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+  glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
+  glBlitFramebuffer(x, y, x + width, y + height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+  glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glDeleteFramebuffers(1, &framebuffer);
+  glDeleteRenderbuffers(1, &colour);
   return pixels;
 }
 
@@ -51,8 +74,8 @@ void HeadlessPlatform::SetDisplayMode(int width, int height, int bitsPerPixel) {
   switchedMode_ = {width, height, bitsPerPixel, 0, 0};
 }
 
-bool HeadlessPlatform::CreateFlightWindow(const ScreenRect& monitor, int width, int height) {
-  if (width <= 0 || height <= 0 || !gl_.Create(width, height)) return false;
+bool HeadlessPlatform::CreateFlightWindow(const ScreenRect& monitor, int width, int height, int samples) {
+  if (width <= 0 || height <= 0 || !gl_.Create(width, height, samples)) return false;
   flight_ = {monitor.left, monitor.top, monitor.left + width, monitor.top + height};
   return true;
 }

@@ -72,7 +72,7 @@ class HeadlessPlatform : public Platform {
   void SetDisplayMode(int width, int height, int bitsPerPixel) override;
   void RestoreDisplayMode() override { modeSwitched_ = false; }
 
-  bool CreateFlightWindow(const ScreenRect& monitor, int width, int height) override;
+  bool CreateFlightWindow(const ScreenRect& monitor, int width, int height, int samples) override;
   bool CreateCoverWindow(const ScreenRect& monitor) override;
   void ShowWindows() override { shown_ = true; }
   void DestroyWindows() override;

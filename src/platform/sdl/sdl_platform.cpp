@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/termination_signals.h"
@@ -89,7 +90,7 @@ void SdlPlatform::RestoreDisplayMode() {
   if (flight_) SDL_SetWindowFullscreen(flight_, 0);
 }
 
-bool SdlPlatform::CreateFlightWindow(const ScreenRect& monitor, int width, int height) {
+bool SdlPlatform::CreateFlightWindow(const ScreenRect& monitor, int width, int height, int samples) {
   if (!videoReady_) return false;
   SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
@@ -102,8 +103,14 @@ bool SdlPlatform::CreateFlightWindow(const ScreenRect& monitor, int width, int h
   Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
   if (!Windowed()) flags |= SDL_WINDOW_BORDERLESS;
   int display = std::max(0, DisplayOf(monitor));
-  flight_ = SDL_CreateWindow("Quorvan 3D ScreenSaver", SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                             SDL_WINDOWPOS_CENTERED_DISPLAY(display), width, height, flags);
+  // A driver without multisampled visuals refuses the window: then the plain one.
+  for (int wanted : {samples, 0}) {
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, wanted > 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, wanted);
+    flight_ = SDL_CreateWindow("Quorvan 3D ScreenSaver", SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                               SDL_WINDOWPOS_CENTERED_DISPLAY(display), width, height, flags);
+    if (flight_ || wanted == 0) break;
+  }
   if (!flight_) return false;
   if (!Windowed()) {
     SDL_DisplayMode desktop;

@@ -22,7 +22,7 @@ class SdlPlatform : public DesktopServices {
   void SetDisplayMode(int width, int height, int bitsPerPixel) override;
   void RestoreDisplayMode() override;
 
-  bool CreateFlightWindow(const ScreenRect& monitor, int width, int height) override;
+  bool CreateFlightWindow(const ScreenRect& monitor, int width, int height, int samples) override;
   bool CreateCoverWindow(const ScreenRect& monitor) override;
   void ShowWindows() override;
   void DestroyWindows() override;

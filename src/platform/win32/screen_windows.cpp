@@ -53,8 +53,9 @@ bool ScreenWindows::RegisterClasses() {
   return true;
 }
 
-bool ScreenWindows::CreateFlight(int width, int height) {
+bool ScreenWindows::CreateFlight(int width, int height, int samples) {
   if (flight_ || !RegisterClasses()) return false;
+  multisampleFormat_ = FindMultisampleFormat(instance_, samples);
   HWND window = CreateWindowExA(kExStyle, kFlightClass, kTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
                                 0, width, height, nullptr, nullptr, instance_, this);
   if (!window) return false;
@@ -135,7 +136,7 @@ void ScreenWindows::FlightCentre(int& x, int& y) const {
 
 void ScreenWindows::OnCreate(HWND window) {
   dc_ = GetDC(window);
-  ChoosePixelFormatForWindow(dc_);
+  ChoosePixelFormatForWindow(dc_, multisampleFormat_);
   gl_ = wglCreateContext(dc_);
   if (gl_ && !wglMakeCurrent(dc_, gl_)) {
     wglDeleteContext(gl_);

@@ -19,7 +19,7 @@ class ScreenWindows {
 
   // At the virtual-screen origin. False, and no window left, when the window
   // or its GL context cannot be made.
-  bool CreateFlight(int width, int height);
+  bool CreateFlight(int width, int height, int samples);
   bool CreateCover(const ScreenRect& rect);
   void Show();  // with the process's show command; focus to the flight window
   // Releases the GL context and the kept device context, destroys every
@@ -44,6 +44,7 @@ class ScreenWindows {
   HWND flight_ = nullptr;
   HDC dc_ = nullptr;
   HGLRC gl_ = nullptr;
+  int multisampleFormat_ = 0;  // for the flight window being created; 0: none
   std::vector<HWND> windows_;  // in creation order, the flight window first
   InputEvent pending_;         // what the last dispatched message meant
 };

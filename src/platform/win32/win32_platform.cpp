@@ -57,8 +57,8 @@ void Win32Platform::RestoreDisplayMode() { RestoreRegistryDisplayMode(); }
 
 // The flight window sits at the virtual-screen origin, where the mode
 // switch of the primary display takes effect.
-bool Win32Platform::CreateFlightWindow(const ScreenRect&, int width, int height) {
-  return windows_.CreateFlight(width, height);
+bool Win32Platform::CreateFlightWindow(const ScreenRect&, int width, int height, int samples) {
+  return windows_.CreateFlight(width, height, samples);
 }
 
 bool Win32Platform::CreateCoverWindow(const ScreenRect& monitor) { return windows_.CreateCover(monitor); }

@@ -25,7 +25,7 @@ class Win32Platform : public Platform {
   void SetDisplayMode(int width, int height, int bitsPerPixel) override;
   void RestoreDisplayMode() override;
 
-  bool CreateFlightWindow(const ScreenRect& monitor, int width, int height) override;
+  bool CreateFlightWindow(const ScreenRect& monitor, int width, int height, int samples) override;
   bool CreateCoverWindow(const ScreenRect& monitor) override;
   void ShowWindows() override { windows_.Show(); }
   void DestroyWindows() override { windows_.Destroy(); }

@@ -99,7 +99,7 @@ uintptr_t X11HackPlatform::MonitorFromRect(const ScreenRect& rect) {
 
 // A GL context for the window's own visual: the window is not ours to
 // recreate with another one.
-bool X11HackPlatform::CreateFlightWindow(const ScreenRect&, int, int) {
+bool X11HackPlatform::CreateFlightWindow(const ScreenRect&, int, int, int) {
   if (!Attached()) return false;
   XWindowAttributes attributes;
   XGetWindowAttributes(display_, window_, &attributes);

@@ -36,7 +36,7 @@ class X11HackPlatform : public DesktopServices {
   void SetDisplayMode(int, int, int) override {}
   void RestoreDisplayMode() override {}
 
-  bool CreateFlightWindow(const ScreenRect& monitor, int width, int height) override;
+  bool CreateFlightWindow(const ScreenRect& monitor, int width, int height, int samples) override;
   bool CreateCoverWindow(const ScreenRect&) override { return false; }  // one window only
   void ShowWindows() override {}  // the owner maps its window
   void DestroyWindows() override;
