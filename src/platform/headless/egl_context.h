@@ -1,7 +1,8 @@
 // EglContext: an OpenGL compatibility context on Mesa's software renderer
 // over an off-screen pbuffer (RGBA 8 bits each, 24-bit depth, 8-bit
-// stencil, multisampled when asked and offered), on the surfaceless platform, so it needs neither a display
-// server nor a GPU. One per process at a time; current from Create on.
+// stencil, multisampled when asked and offered), on the surfaceless
+// platform, so it needs neither a display server nor a GPU. One per process
+// at a time; current from Create on.
 #pragma once
 
 class EglContext {
