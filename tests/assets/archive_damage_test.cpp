@@ -206,6 +206,59 @@ TEST(ArchiveDamage, ImpossibleSizesAreRefusedBeforeAllocating) {
   EXPECT_FALSE(Extract(archive, "m", log).ok);
 }
 
+// A 66-byte archive may claim a 4 GiB member, and a compressed member a
+// size its packed bytes could reach: both are refused before any buffer.
+TEST(ArchiveDamage, ClaimsBeyondTheArchiveOrTheCapAreRefused) {
+  Bytes archive = OneMemberArchive("m", TextLike(6, 5), false);
+  ASSERT_EQ(archive.size(), 66u);
+  Put32(archive, FirstBlock + 7, 0xFFFFFFFFu);   // packed
+  Put32(archive, FirstBlock + 11, 0xFFFFFFFFu);  // unpacked
+  DiagnosticCapture log;
+  EXPECT_FALSE(Extract(archive, "m", log).ok);
+  EXPECT_TRUE(log.Has("Packed size of 4294967295 bytes goes past the end of the archive!"));
+  ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
+  std::vector<bool> listed;
+  EXPECT_TRUE(ListArchiveMembers(view, log, [&](const ArchiveEntry&, bool ok) { listed.push_back(ok); }));
+  EXPECT_EQ(listed, std::vector<bool>{false});
+
+  // 200,000 packed bytes could expand to 416 MB: more than a member may be.
+  Bytes big = OneMemberArchive("c", RandomBytes(200000, 6), true);
+  Put32(big, FirstBlock + 11, 300u << 20);
+  EXPECT_FALSE(Extract(big, "c", log).ok);
+  EXPECT_TRUE(log.Has("Unpacked size of 314572800 bytes is more than the 134217728 bytes a member may have!"));
+}
+
+// A member that does not continue a solid stream sees zeros wherever it
+// reaches back before its own bytes: in a work buffer that starts as
+// garbage, and after a long member filled most of the ring.
+TEST(ArchiveDamage, FreshMembersSeeAClearWindow) {
+  auto reachBack = [](uint8_t literal, uint32_t distance) {
+    rar20::Encoder encoder;
+    encoder.BeginMember();
+    encoder.AddLiteral(literal);
+    EXPECT_TRUE(encoder.AddMatch(8, distance));
+    return encoder.Finish()[0];
+  };
+  Bytes first = RandomBytes(700000, 7);
+  std::vector<Bytes> streams = {reachBack('w', 0x10000), rar20::CompressRar20(first.data(), first.size()),
+                                reachBack('x', 600000)};  // inside what the long member wrote
+  std::vector<uint32_t> sizes = {9, 700000, 9};
+  Bytes window(rar20::WindowSize, 0xA5);
+  rar20::Decoder decoder(window.data());
+  for (size_t i = 0; i < streams.size(); i++) {
+    ArchiveView view{streams[i].data(), uint32_t(streams[i].size()), 0};
+    rar20::PackedInput input{&view, view.size};
+    Bytes out(sizes[i]);
+    uint32_t produced = 0;
+    ASSERT_EQ(decoder.DecodeMember(input, sizes[i], false, out.data(), &produced), DecodeResult::Ok) << i;
+    ASSERT_EQ(produced, sizes[i]);
+    if (i == 1)
+      EXPECT_TRUE(out == first);
+    else
+      EXPECT_TRUE(out == (Bytes{uint8_t(i ? 'x' : 'w'), 0, 0, 0, 0, 0, 0, 0, 0})) << i;
+  }
+}
+
 TEST(ArchiveDamage, HeaderSizesThatGoNowhereEndTheScan) {
   ArchiveWriter writer;
   writer.AddStored("first", Bytes(10, 'f'));

@@ -18,6 +18,9 @@ namespace {
 constexpr size_t MatchedNameBytes = 512;
 // Every bit of a RAR 2.0 stream yields at most one 260-byte match.
 constexpr uint64_t MaxExpansionPerPackedByte = 8 * 260;
+// The largest member the reader unpacks: far above any picture, mesh or
+// piece of music the screensaver holds, far below what a claim may ask.
+constexpr uint64_t MaxMemberSize = uint64_t(128) << 20;
 
 // Numbers in diagnostics; the texts around them are fixed.
 std::string Number(uint32_t value) { return std::to_string(value); }
@@ -147,15 +150,27 @@ bool MemberSearch::NextFileBlock() {
   return true;
 }
 
-// A stored member holds its bytes; a compressed one cannot decode to more
-// than MaxExpansionPerPackedByte per packed byte. Anything else is damage,
-// refused before a buffer of its size is allocated.
+// A member's packed bytes lie in the archive after its header. A stored
+// member holds its bytes; a compressed one cannot decode to more than
+// MaxExpansionPerPackedByte per packed byte, nor to more than MaxMemberSize.
+// Anything else is damage, refused before a buffer of its size is allocated.
 bool MemberSearch::SizePlausible() const {
+  uint64_t dataStart = uint64_t(blockStart_) + header_.headerSize;
+  if (dataStart + header_.packedSize > view_.size) {
+    WriteArchiveDiagnostic("Packed size of " + Number(header_.packedSize) +
+                           " bytes goes past the end of the archive!");
+    return false;
+  }
   uint64_t limit = header_.packedSize;
   if (header_.method != StoredMethod) limit *= MaxExpansionPerPackedByte;
-  if (header_.unpackedSize <= limit) return true;
-  WriteArchiveDiagnostic("Unpacked size of " + Number(header_.unpackedSize) + " bytes for " +
-                         Number(header_.packedSize) + " packed bytes is impossible!");
+  if (header_.unpackedSize > limit) {
+    WriteArchiveDiagnostic("Unpacked size of " + Number(header_.unpackedSize) + " bytes for " +
+                           Number(header_.packedSize) + " packed bytes is impossible!");
+    return false;
+  }
+  if (header_.unpackedSize <= MaxMemberSize) return true;
+  WriteArchiveDiagnostic("Unpacked size of " + Number(header_.unpackedSize) + " bytes is more than the " +
+                         std::to_string(MaxMemberSize) + " bytes a member may have!");
   return false;
 }
 
@@ -236,12 +251,9 @@ bool MemberSearch::Extract(const char* name, uint8_t** buffer, uint32_t* length)
       return false;
     }
     bool match = NamesMatch(name_, name);
-    if (match) {
-      if (!SizePlausible()) return false;
-      if (!(*buffer = AllocateOutput())) return false;
-    }
     if (match || solidArchive_) {
       if (!VersionSupported()) return false;
+      if (match && (!SizePlausible() || !(*buffer = AllocateOutput()))) return false;
       uint32_t produced;
       bool ok = ProcessEntry(*buffer, &produced);
       if (match) {

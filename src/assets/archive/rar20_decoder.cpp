@@ -40,6 +40,8 @@ DecodeResult Decoder::DecodeMember(PackedInput& input, uint32_t unpackedSize,
   FillInput();
   if (!continueSolid) ReadTables();
   DecodeResult result = Run();
+  uint64_t written = uint64_t(produced_) + ((writePos_ - flushPos_) & WindowMask);
+  dirtyExtent_ = uint32_t(std::min<uint64_t>(WindowSize, dirtyExtent_ + written));
   *produced = produced_;
   broken_ = result != DecodeResult::Ok;
   input_ = nullptr;
@@ -50,7 +52,10 @@ void Decoder::Reset() {
   audio_.Reset();
   multimedia_ = false;
   history_ = MatchHistory();
-  std::memset(window_, 0, WindowSize);
+  // Writes start at 0 after a reset, so only the front of the ring that
+  // they reached since the last one needs clearing.
+  std::memset(window_, 0, dirtyExtent_);
+  dirtyExtent_ = 0;
   std::memset(previousLengths_, 0, sizeof previousLengths_);
   writePos_ = 0;
   flushPos_ = 0;

@@ -65,6 +65,7 @@ class Decoder {
   DecodeResult Run();
 
   uint8_t* window_;
+  uint32_t dirtyExtent_ = WindowSize;  // the ring's front that may hold bytes: all, at first
   uint32_t writePos_ = 0;
   uint32_t flushPos_ = 0;
   MatchHistory history_;
