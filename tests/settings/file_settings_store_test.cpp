@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "settings/display_settings.h"
+#include "settings/settings_rules.h"
 #include "settings/stored_settings.h"
 
 namespace {
@@ -100,6 +103,33 @@ TEST_F(FileStoreTest, FailedWriteReportsAndKeepsTheOldFile) {
   fs::create_directory(path_ + ".tmp");  // the temporary file cannot be made
   EXPECT_FALSE(store.Close());
   EXPECT_EQ(ReadFile(), "Gamma=10\n");
+}
+
+// Every stored value at an extreme, as text the store cannot take, or as a
+// number too wide for 32 bits: the record that comes out is one the flight
+// can run with, and the file is left as it was.
+TEST_F(FileStoreTest, ExtremeValuesStillGiveAUsableRecord) {
+  const char* extremes[] = {"-2147483648", "2147483647", "0", "abc", "99999999999", "4294967295"};
+  for (const char* value : extremes) {
+    std::string text;
+    for (size_t i = 0; i < StoredSettingCount; ++i) text += std::string(StoredSettingName(i)) + "=" + value + "\n";
+    WriteFile(text);
+    Settings settings;
+    FileSettingsStore store(path_);
+    LoadSettings(settings, store);
+    const DisplayMode desktop{1280, 1024, 32, 0, 0};
+    ApplyDesktopMode(settings, &desktop);
+    ViewAspect aspect;
+    ApplyViewport(settings, aspect);
+    EXPECT_TRUE(RuleOfStoredSetting("Gamma").Allows(settings.Gamma)) << value;
+    EXPECT_TRUE(RuleOfStoredSetting("Volume").Allows(settings.Volume)) << value;
+    EXPECT_TRUE(RuleOfStoredSetting("TimeScale").Allows(settings.TimeScale)) << value;
+    EXPECT_TRUE(IsUsableDisplaySize(settings.Width, settings.Height)) << value;
+    EXPECT_TRUE(IsUsableDepth(settings.Depth)) << value;
+    EXPECT_GT(settings.ViewPortHeight, 0) << value;
+    EXPECT_TRUE(std::isfinite(aspect.AspectRatio) && aspect.AspectRatio > 0.1f && aspect.AspectRatio < 10) << value;
+    EXPECT_EQ(ReadFile(), text);
+  }
 }
 
 TEST(SettingsFilePath, FollowsTheUsersConfigurationFolder) {

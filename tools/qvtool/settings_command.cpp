@@ -11,6 +11,7 @@
 #include "settings/default_settings.h"
 #include "settings/display_settings.h"
 #include "settings/file_settings_store.h"
+#include "settings/settings_rules.h"
 #include "settings/stored_settings.h"
 #include "tools/qvtool/archive_source.h"
 #include "tools/qvtool/commands.h"
@@ -88,6 +89,12 @@ int StoreOne(const char* requested, const char* text) {
   uint32_t value = 0;
   if (!ParseValue(text, value)) {
     std::fprintf(stderr, "qvtool settings set: '%s' is not a whole number (booleans are 0 or 1)\n", text);
+    return 2;
+  }
+  StoredSettingRule rule = RuleOfStoredSetting(name);
+  if (!rule.Allows(int32_t(value))) {
+    std::fprintf(stderr, "qvtool settings set: %s must be %s, not %s; nothing stored\n", name,
+                 rule.Describe().c_str(), text);
     return 2;
   }
   FileSettingsStore store(DefaultSettingsFilePath());
