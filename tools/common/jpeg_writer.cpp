@@ -5,6 +5,8 @@
 
 #include <jpeglib.h>
 
+#include "tools/common/file_bytes.h"
+
 std::vector<uint8_t> EncodeJpeg(int width, int height, const std::vector<uint8_t>& samples, int quality,
                                 int components) {
   jpeg_compress_struct cinfo;
@@ -36,9 +38,5 @@ std::vector<uint8_t> EncodeJpeg(int width, int height, const std::vector<uint8_t
 
 bool WriteJpeg(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb,
                int quality) {
-  std::vector<uint8_t> jpeg = EncodeJpeg(width, height, rgb, quality);
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(jpeg.data(), 1, jpeg.size(), f) == jpeg.size();
-  return std::fclose(f) == 0 && ok;
+  return WriteFileBytes(path, EncodeJpeg(width, height, rgb, quality));
 }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "tools/common/file_bytes.h"
+
 namespace {
 
 uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc = 0xFFFFFFFFu) {
@@ -74,9 +76,5 @@ bool WritePng(const std::string& path, int width, int height, int channels,
   if (width <= 0 || height <= 0 || (channels != 3 && channels != 4) ||
       pixels.size() < size_t(width) * size_t(height) * size_t(channels))
     return false;
-  std::vector<uint8_t> png = EncodePng(width, height, channels, pixels);
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();
-  return std::fclose(f) == 0 && ok;
+  return WriteFileBytes(path, EncodePng(width, height, channels, pixels));
 }

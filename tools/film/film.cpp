@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 
+#include "tools/common/file_bytes.h"
 #include "tools/film/script_writer.h"
 #include "tools/film/shot_reader.h"
 #include "tools/film/track_builder.h"
@@ -16,12 +16,9 @@ constexpr size_t kSceneFileMax = 31;   // the director's file-name field
 constexpr size_t kObjectNameMax = 14;  // a scene object's name field
 
 bool ReadText(const std::filesystem::path& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream all;
-  all << in.rdbuf();
-  text = all.str();
-  return true;
+  std::optional<std::string> all = ReadFileText(path);
+  if (all) text = std::move(*all);
+  return bool(all);
 }
 
 // Names and limits that the director would not catch itself.

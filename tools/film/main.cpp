@@ -8,26 +8,18 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "tools/common/file_bytes.h"
 #include "tools/film/film.h"
 #include "tools/film/film_lint.h"
 
 namespace {
 
-std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
+std::string Contents(const std::string& path) { return ReadFileText(path).value_or(""); }
 
 bool Write(const std::string& path, const std::string& text) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  return bool(out);
+  return WriteFileText(path, text);
 }
 
 int Usage() {

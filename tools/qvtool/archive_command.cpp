@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,6 +11,7 @@
 #include "assets/archive/archive_reader.h"
 #include "assets/archive/archive_writer.h"
 #include "assets/resource_source.h"
+#include "tools/common/file_bytes.h"
 #include "tools/qvtool/archive_source.h"
 #include "tools/qvtool/commands.h"
 
@@ -65,11 +64,8 @@ int List(int argc, char** argv) {
 }
 
 bool WriteOutput(const char* path, const uint8_t* data, uint32_t size) {
-  FILE* out = path ? std::fopen(path, "wb") : stdout;
-  if (!out) return false;
-  bool ok = std::fwrite(data, 1, size, out) == size;
-  ok = (path ? std::fclose(out) : std::fflush(out)) == 0 && ok;
-  return ok;
+  if (path) return WriteFileBytes(path, data, size);
+  return std::fwrite(data, 1, size, stdout) == size && std::fflush(stdout) == 0;
 }
 
 int Extract(int argc, char** argv) {

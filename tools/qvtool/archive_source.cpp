@@ -1,9 +1,7 @@
 #include "tools/qvtool/archive_source.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "platform/embedded_resources.h"
+#include "tools/common/file_bytes.h"
 
 const ResourceSource& BuiltInResources() {
   static const EmbeddedResources builtIn;
@@ -21,16 +19,12 @@ bool LoadArchive(const char* path, ArchiveSource* source, std::string* error) {
     source->label = "the built-in archive";
     return true;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    *error = std::string("cannot open ") + path;
-    return false;
-  }
-  source->file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad() || source->file.size() > UINT32_MAX) {
+  std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+  if (!bytes || bytes->size() > UINT32_MAX) {
     *error = std::string("cannot read ") + path;
     return false;
   }
+  source->file = std::move(*bytes);
   source->view = {source->file.data(), uint32_t(source->file.size()), 0};
   source->label = path;
   return true;

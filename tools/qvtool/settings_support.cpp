@@ -1,12 +1,10 @@
 #include "tools/qvtool/settings_support.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "base/cp1251.h"
+#include "tools/common/file_bytes.h"
 
 void StderrMessages::ShowMessage(const char* text, const char* caption) {
   ++count_;
@@ -16,12 +14,7 @@ void StderrMessages::ShowMessage(const char* text, const char* caption) {
 }
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const char* command, const char* path) {
-  std::error_code error;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
-  if (!in.is_open() || !in) {  // a stream never opened is not in a failed state
-    std::fprintf(stderr, "qvtool %s: cannot read %s\n", command, path);
-    return std::nullopt;
-  }
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+  if (!bytes) std::fprintf(stderr, "qvtool %s: cannot read %s\n", command, path);
+  return bytes;
 }

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/common/file_bytes.h"
+
 namespace {
 
 void PutU32(std::vector<uint8_t>& out, uint32_t v) {
@@ -40,10 +42,7 @@ std::vector<uint8_t> EncodeMesh(const MeshFile& mesh) {
 }
 
 bool WriteMeshFile(const std::string& path, const MeshFile& mesh) {
-  std::vector<uint8_t> bytes = EncodeMesh(mesh);
-  FILE* file = std::fopen(path.c_str(), "wb");
-  bool ok = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  if (file && std::fclose(file) != 0) ok = false;
+  bool ok = WriteFileBytes(path, EncodeMesh(mesh));
   if (!ok) std::fprintf(stderr, "gen_meshes: cannot write %s\n", path.c_str());
   return ok;
 }

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "audio/core/vorbis_decoder.h"
+#include "tools/common/file_bytes.h"
 #include "tools/gen/music/analysis.h"
 #include "tools/gen/music/loudness.h"
 #include "tools/gen/music/music.h"
@@ -29,9 +29,7 @@ std::vector<float> Interleave(const StereoBuffer& b) {
 bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
   std::error_code error;
   std::filesystem::create_directories(path.parent_path(), error);
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  return bool(out);
+  return WriteFileBytes(path, bytes);
 }
 
 void PrintTrack(const char* name, const StereoBuffer& track, double rate) {

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "tools/common/file_bytes.h"
 #include "tools/gen/textures/art.h"
 #include "tools/gen/textures/preview.h"
 
@@ -65,10 +66,7 @@ std::vector<std::vector<Picture>> RunJobs(const std::vector<ArtJob>& jobs, const
 bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
   std::error_code ec;
   std::filesystem::create_directories(path.parent_path(), ec);
-  FILE* f = std::fopen(path.string().c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && ok;
+  return WriteFileBytes(path, bytes);
 }
 
 // The name a world file or resource script uses for the picture.
