@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -14,6 +15,7 @@ namespace {
 struct ErrorManager {
   jpeg_error_mgr library;  // first, so the library's pointer is also ours
   std::jmp_buf escape;
+  char firstWarning[JMSG_LENGTH_MAX] = {};
 };
 
 struct MemorySource {
@@ -41,8 +43,8 @@ void DiscardMessage(j_common_ptr info) {
 
 void EmitMessage(j_common_ptr info, int level) {
   jpeg_error_mgr* err = info->err;
-  if (level < 0) {  // a warning: counted; only the first is formatted
-    if (err->num_warnings == 0 || err->trace_level >= 3) DiscardMessage(info);
+  if (level < 0) {  // a warning: counted; only the first is kept
+    if (err->num_warnings == 0) err->format_message(info, reinterpret_cast<ErrorManager*>(err)->firstWarning);
     err->num_warnings++;
   } else if (err->trace_level >= level) {
     DiscardMessage(info);
@@ -150,6 +152,7 @@ ImageStatus DecodeJpeg(const uint8_t* data, size_t size, DecodedImage& image) {
   image.height = decoder->height;
   image.rowStride = image.width * 3;
   image.pixels = std::move(decoder->pixels);
+  image.warning = decoder->errors.firstWarning;
   return ImageStatus::Ok;
 }
 

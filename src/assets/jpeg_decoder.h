@@ -1,10 +1,12 @@
 // JPEG decoding in memory with libjpeg. Pixels come out as 8-bit red, green,
 // blue, rows bottom-up (buffer row 0 is the picture's bottom row), so the
 // buffer goes to GL unchanged. Greyscale pictures are widened to RGB; other
-// colour spaces (CMYK) are refused. Decoder warnings and errors are silent.
+// colour spaces (CMYK) are refused. Decoder errors are silent; the first
+// warning (damaged or cut-off data) is kept with the picture.
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "assets/image_status.h"
@@ -15,6 +17,7 @@ struct DecodedImage {
   int32_t width = 0;
   int32_t height = 0;
   std::vector<uint8_t> pixels;  // rowStride * height bytes, owned by the caller
+  std::string warning;          // libjpeg's first warning, empty when there was none
 };
 
 // Pictures above this many pixels are refused before anything is allocated.

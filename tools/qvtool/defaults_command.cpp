@@ -16,6 +16,13 @@ int RunDefaults(int argc, char** argv) {
   StderrMessages messages;
   DefaultSettingsTable table;
   table.Parse(bytes->data(), bytes->size(), messages);
+  // Every line of a default-settings text is "name=value": lines without one
+  // (each shown as a box) or no pairs at all mean this is not such a text.
+  if (messages.count() > 0 || table.pairs().empty()) {
+    std::fprintf(stderr, "qvtool defaults: %s: not a default-settings text (%d lines without name=value, %zu pairs)\n",
+                 argv[1], messages.count(), table.pairs().size());
+    return 1;
+  }
   if (argc == 2) {
     for (const auto& pair : table.pairs()) {
       std::printf("%s=%s\n", pair.name.c_str(), pair.value.c_str());

@@ -1,10 +1,15 @@
 // qvtool simulate and render: the flight on a virtual clock at 60 frames a
 // second, through the screensaver's own director and (for render) its whole
 // full-screen run on the headless platform.
+#include <cctype>
+#include <cerrno>
 #include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,9 +22,12 @@
 #include "platform/embedded_resources.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/memory_settings_store.h"
+#include "settings/settings_rules.h"
 #include "settings/stored_settings.h"
 #include "tools/common/bmp_writer.h"
 #include "tools/common/contact_sheet.h"
+#include "tools/common/file_bytes.h"
+#include "tools/common/jpeg_writer.h"
 #include "tools/common/png_writer.h"
 #include "tools/qvtool/commands.h"
 #include "tools/qvtool/settings_support.h"
@@ -28,7 +36,11 @@ namespace {
 
 constexpr double FrameSeconds = 1.0 / 60;
 
+// The largest frame render takes: every frame is read back whole.
+constexpr int MaxFrameSide = 8192;
+
 struct FlightOptions {
+  std::string command;  // "simulate" or "render", for messages
   std::string archive;  // empty: the built-in archive
   std::optional<uint32_t> seed;
   std::vector<std::pair<std::string, uint32_t>> stored;  // --set, --galaxy, --timescale
@@ -36,76 +48,134 @@ struct FlightOptions {
   double hours = 1;
   std::vector<double> times;  // --at or --time
   std::string world, scene;
+  std::string sceneDir;  // the folder of a --scene given as "dir\file", with its '\'
   std::string output, sheet;
   int fitWidth = 0, fitHeight = 0;  // --fit: frames scaled to this size
   bool ok = true;
 };
+
+// Numbers as whole arguments: trailing text, or none at all, is an error.
+bool ParseDouble(const char* text, double& value) {
+  char* end;
+  value = std::strtod(text, &end);
+  return end != text && !*end && std::isfinite(value);
+}
+
+bool ParseSeed(const char* text, uint32_t& value) {
+  char* end;
+  errno = 0;
+  unsigned long long number = std::strtoull(text, &end, 10);
+  if (errno || end == text || *end || text[0] == '-' || number > UINT32_MAX) return false;
+  value = uint32_t(number);
+  return true;
+}
+
+bool ParseSize(const char* text, int minWidth, int minHeight, int& width, int& height) {
+  char tail;
+  return std::sscanf(text, "%dx%d%c", &width, &height, &tail) == 2 && width >= minWidth &&
+         height >= minHeight && width <= MaxFrameSide && height <= MaxFrameSide;
+}
 
 std::vector<double> ParseTimes(const char* text) {
   std::vector<double> times;
   for (const char* p = text; *p;) {
     char* end;
     double t = std::strtod(p, &end);
-    if (end == p) return {};
+    if (end == p || !std::isfinite(t) || t < 0 || (*end && *end != ',')) return {};
     times.push_back(t);
     p = *end == ',' ? end + 1 : end;
   }
   return times;
 }
 
-bool StoreSetting(FlightOptions& options, const std::string& name, const char* value) {
+// Each option parser returns what is wrong with its value, or nothing.
+using Refusal = std::string;
+
+Refusal StoreSetting(FlightOptions& options, const std::string& name, const char* value) {
   const char* stored = FindStoredSettingName(name.c_str());
   char* end;
+  errno = 0;
   long number = std::strtol(value, &end, 10);
-  if (!stored || end == value || *end) {
-    std::fprintf(stderr, "qvtool: no setting %s=%s\n", name.c_str(), value);
-    return false;
-  }
+  if (!stored || errno || end == value || *end) return "no setting " + name + "=" + value;
+  StoredSettingRule rule = RuleOfStoredSetting(stored);
+  if (number < INT32_MIN || number > INT32_MAX || !rule.Allows(int32_t(number)))
+    return std::string(stored) + " must be " + rule.Describe() + ", not " + value;
   options.stored.emplace_back(stored, uint32_t(number));
-  return true;
+  return {};
+}
+
+// "planet1.txt", or the "home\planet1.txt" that simulate prints.
+void SetScene(FlightOptions& o, const std::string& scene) {
+  size_t slash = scene.find_last_of("\\/");
+  o.scene = slash == std::string::npos ? scene : scene.substr(slash + 1);
+  o.sceneDir = slash == std::string::npos ? "" : scene.substr(0, slash) + "\\";
+}
+
+Refusal ParseOption(FlightOptions& o, const std::string& a, const char* next) {
+  Refusal invalid = a + " " + next + " is not a valid value";
+  if (a == "--archive") {
+    o.archive = next;
+  } else if (a == "--seed") {
+    uint32_t seed;
+    if (!ParseSeed(next, seed)) return invalid + " (a whole number 0 to 4294967295)";
+    o.seed = seed;
+  } else if (a == "--galaxy") {
+    bool on = std::strcmp(next, "on") == 0;
+    if (!on && std::strcmp(next, "off") != 0) return invalid + " (on or off)";
+    return StoreSetting(o, "Galaxy", on ? "1" : "0");
+  } else if (a == "--timescale") {
+    return StoreSetting(o, "TimeScale", next);
+  } else if (a == "--set") {
+    const char* eq = std::strchr(next, '=');
+    if (!eq) return invalid + " (NAME=VALUE)";
+    return StoreSetting(o, std::string(next, eq), eq + 1);
+  } else if (a == "--hours") {
+    if (!ParseDouble(next, o.hours) || o.hours <= 0 || o.hours > 1000) return invalid + " (more than 0, at most 1000)";
+  } else if (a == "--size") {
+    if (!ParseSize(next, 64, 48, o.width, o.height)) return invalid + " (64x48 to 8192x8192)";
+  } else if (a == "--at" || a == "--time") {
+    o.times = ParseTimes(next);
+    if (o.times.empty()) return invalid + " (seconds from 0, separated by commas)";
+  } else if (a == "--world") {
+    o.world = next;
+  } else if (a == "--scene") {
+    SetScene(o, next);
+    if (o.scene.empty()) return invalid + " (a script's file name)";
+  } else if (a == "-o") {
+    o.output = next;
+  } else if (a == "--fit") {
+    if (!ParseSize(next, 1, 1, o.fitWidth, o.fitHeight)) return invalid + " (1x1 to 8192x8192)";
+  } else if (a == "--sheet") {
+    o.sheet = next;
+  }
+  return {};
+}
+
+bool KnownOption(const std::string& a, bool render) {
+  for (const char* name : {"--archive", "--seed", "--galaxy", "--timescale", "--set", "--hours"})
+    if (a == name) return !render || a != "--hours";
+  for (const char* name : {"--size", "--at", "--time", "--world", "--scene", "-o", "--fit", "--sheet"})
+    if (a == name) return render;
+  return false;
 }
 
 FlightOptions ParseOptions(int argc, char** argv) {
   FlightOptions o;
-  for (int i = 1; i < argc && o.ok; ++i) {
+  o.command = argv[0];
+  bool render = o.command == "render";
+  for (int i = 1; i < argc && o.ok; i += 2) {
     std::string a = argv[i];
     const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
-    if (!next) {
-      std::fprintf(stderr, "qvtool: %s needs a value\n", a.c_str());
+    if (!KnownOption(a, render)) {
+      std::fprintf(stderr, "qvtool %s: unknown option %s\n", o.command.c_str(), a.c_str());
       o.ok = false;
-    } else if (a == "--archive") {
-      o.archive = next;
-    } else if (a == "--seed") {
-      o.seed = uint32_t(std::strtoul(next, nullptr, 10));
-    } else if (a == "--galaxy") {
-      o.ok = StoreSetting(o, "Galaxy", std::strcmp(next, "on") == 0 ? "1" : "0");
-    } else if (a == "--timescale") {
-      o.ok = StoreSetting(o, "TimeScale", next);
-    } else if (a == "--set") {
-      const char* eq = std::strchr(next, '=');
-      o.ok = eq && StoreSetting(o, std::string(next, eq), eq + 1);
-    } else if (a == "--hours") {
-      o.hours = std::atof(next);
-    } else if (a == "--size") {
-      o.ok = std::sscanf(next, "%dx%d", &o.width, &o.height) == 2 && o.width >= 64 && o.height >= 48;
-    } else if (a == "--at" || a == "--time") {
-      o.times = ParseTimes(next);
-      o.ok = !o.times.empty();
-    } else if (a == "--world") {
-      o.world = next;
-    } else if (a == "--scene") {
-      o.scene = next;
-    } else if (a == "-o") {
-      o.output = next;
-    } else if (a == "--fit") {
-      o.ok = std::sscanf(next, "%dx%d", &o.fitWidth, &o.fitHeight) == 2 && o.fitWidth > 0 && o.fitHeight > 0;
-    } else if (a == "--sheet") {
-      o.sheet = next;
-    } else {
-      std::fprintf(stderr, "qvtool: unknown option %s\n", a.c_str());
+    } else if (!next) {
+      std::fprintf(stderr, "qvtool %s: %s needs a value\n", o.command.c_str(), a.c_str());
+      o.ok = false;
+    } else if (Refusal refusal = ParseOption(o, a, next); !refusal.empty()) {
+      std::fprintf(stderr, "qvtool %s: %s\n", o.command.c_str(), refusal.c_str());
       o.ok = false;
     }
-    ++i;
   }
   return o;
 }
@@ -113,9 +183,10 @@ FlightOptions ParseOptions(int argc, char** argv) {
 // The built-in resources, with the archive taken from a file when asked.
 class FlightResources : public ResourceSource {
  public:
+  explicit FlightResources(std::string command) : command_(std::move(command)) {}
   bool Load(const std::string& archivePath) {
     if (archivePath.empty()) return true;
-    auto bytes = ReadWholeFile("render", archivePath.c_str());
+    auto bytes = ReadWholeFile(command_.c_str(), archivePath.c_str());
     if (!bytes) return false;
     archive_ = std::move(*bytes);
     useFile_ = true;
@@ -128,6 +199,7 @@ class FlightResources : public ResourceSource {
   }
 
  private:
+  std::string command_;
   EmbeddedResources builtIn_;
   std::vector<uint8_t> archive_;
   bool useFile_ = false;
@@ -159,7 +231,7 @@ void PrintSceneLoad(double seconds, const SceneDirector& director) {
 
 int RunSimulate(int argc, char** argv) {
   FlightOptions options = ParseOptions(argc, argv);
-  FlightResources resources;
+  FlightResources resources(options.command);
   if (!options.ok || !resources.Load(options.archive)) return 2;
   MemorySettingsStore store;
   FillStore(store, options);
@@ -219,6 +291,57 @@ std::string FrameFileName(const FlightOptions& options, double time) {
   return base + suffix + ext;
 }
 
+enum class FrameFormat { Png, Bmp, Jpeg };
+
+bool EndsWith(const std::string& name, const char* ext) {
+  std::string lower = name;
+  for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+  size_t n = std::strlen(ext);
+  return lower.size() > n && lower.compare(lower.size() - n, n, ext) == 0;
+}
+
+// The format a frame's file name asks for, or nothing for a name that asks
+// for none of them.
+std::optional<FrameFormat> FrameFormatOf(const std::string& name) {
+  if (EndsWith(name, ".png")) return FrameFormat::Png;
+  if (EndsWith(name, ".bmp")) return FrameFormat::Bmp;
+  if (EndsWith(name, ".jpg") || EndsWith(name, ".jpeg")) return FrameFormat::Jpeg;
+  return std::nullopt;
+}
+
+// A file can be made in the folder of path: checked before a long render,
+// with a file of its own that is removed again (path itself is untouched).
+bool FolderWritable(const std::string& path) {
+  std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  std::filesystem::path probe = folder / ".qvtool-write-check";
+  FILE* f = std::fopen(probe.string().c_str(), "wb");
+  if (!f) return false;
+  std::fclose(f);
+  std::error_code error;
+  std::filesystem::remove(probe, error);
+  return true;
+}
+
+// The outputs render was asked for can be written: known formats, folders
+// that take files. Says what is wrong otherwise.
+bool OutputsUsable(const FlightOptions& options) {
+  if (!options.output.empty() && !FrameFormatOf(options.output)) {
+    std::fprintf(stderr, "qvtool render: -o %s: a frame is written as .png, .bmp or .jpg\n", options.output.c_str());
+    return false;
+  }
+  if (!options.sheet.empty() && !EndsWith(options.sheet, ".png")) {
+    std::fprintf(stderr, "qvtool render: --sheet %s: the sheet is written as .png\n", options.sheet.c_str());
+    return false;
+  }
+  for (const std::string& path : {options.output, options.sheet}) {
+    if (path.empty() || FolderWritable(path)) continue;
+    std::fprintf(stderr, "qvtool render: cannot write %s (no such folder, or no permission)\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
 // Takes the frames the options ask for as the run presents them, and ends
 // the run after the last one.
 class FrameTaker {
@@ -264,7 +387,8 @@ class FrameTaker {
     const SceneDirector& d = flight->director;
     if (d.holding) return true;
     if (d.sceneLoads == 0) return false;
-    std::string wanted = std::string(d.currentWorld ? d.currentWorld->sceneDir : "") + options_.scene;
+    std::string dir = options_.sceneDir.empty() && d.currentWorld ? d.currentWorld->sceneDir : options_.sceneDir;
+    std::string wanted = dir + options_.scene;
     return d.sceneLoads > 1 || !d.currentWorld || options_.world != d.currentWorld->name || wanted != d.loadedScene;
   }
   // One scene: its scene time, once the flight has started. Otherwise the
@@ -275,7 +399,7 @@ class FrameTaker {
     if (!flight || flight->director.sceneLoads == 0) return -1;
     return flight->director.sceneTime;
   }
-  // PNG, or a 24-bit bitmap for a name ending in ".bmp"; --fit scales it.
+  // In the format its name ends in (see FrameFormatOf); --fit scales it.
   bool WriteFrame(const std::string& name, const std::vector<uint8_t>& rgb) const {
     int w = options_.width, h = options_.height;
     std::vector<uint8_t> pixels = rgb;
@@ -284,11 +408,12 @@ class FrameTaker {
       w = options_.fitWidth;
       h = options_.fitHeight;
     }
-    if (name.size() < 4 || name.compare(name.size() - 4, 4, ".bmp") != 0) return WritePng(name, w, h, 3, pixels);
-    std::vector<uint8_t> bmp = EncodeBmp24(w, h, pixels);
-    FILE* f = std::fopen(name.c_str(), "wb");
-    bool ok = f && std::fwrite(bmp.data(), 1, bmp.size(), f) == bmp.size();
-    return (f && std::fclose(f) == 0) && ok;
+    switch (*FrameFormatOf(name)) {
+      case FrameFormat::Png: return WritePng(name, w, h, 3, pixels);
+      case FrameFormat::Jpeg: return WriteJpeg(name, w, h, pixels, 95);
+      case FrameFormat::Bmp: break;
+    }
+    return WriteFileBytes(name, EncodeBmp24(w, h, pixels));
   }
   std::string Label(double time) const {
     char text[300];
@@ -314,7 +439,8 @@ int RunRender(int argc, char** argv) {
     std::fprintf(stderr, "usage: qvtool render [options] -o OUT.png | --sheet SHEET.png\n");
     return 2;
   }
-  FlightResources resources;
+  if (!OutputsUsable(options)) return 2;
+  FlightResources resources(options.command);
   if (!resources.Load(options.archive)) return 2;
   MemorySettingsStore store;
   FillStore(store, options);

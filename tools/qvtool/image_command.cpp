@@ -15,6 +15,7 @@ namespace {
 
 struct Picture {
   const char* format = "";
+  std::string damage;            // what the decoder said of damaged data
   int width = 0, height = 0;
   int bytesPerPixel = 0;         // as decoded
   int channels = 0;              // of rows
@@ -25,14 +26,14 @@ bool DecodePicture(const std::vector<uint8_t>& bytes, Picture& picture) {
   if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8) {
     DecodedImage image;
     if (DecodeJpeg(bytes.data(), bytes.size(), image) != ImageStatus::Ok) return false;
-    picture = {"JPEG", image.width, image.height, 3, 3, std::move(image.pixels)};
+    picture = {"JPEG", image.warning, image.width, image.height, 3, 3, std::move(image.pixels)};
     return true;
   }
   TgaImage image;
   ImageStatus status = DecodeTga(bytes.data(), bytes.size(), image);
   if (status == ImageStatus::UnsupportedDepth) StderrMessages().ShowMessage(ImageStatusText(status), "TGA");
   if (status != ImageStatus::Ok) return false;
-  picture = {"TGA", image.header.width, image.header.height, image.header.pixelDepth / 8, 4, TgaToRgba(image)};
+  picture = {"TGA", "", image.header.width, image.header.height, image.header.pixelDepth / 8, 4, TgaToRgba(image)};
   return true;
 }
 
@@ -69,9 +70,12 @@ int RunImage(int argc, char** argv) {
   }
   std::printf("%s: %s, width %d, height %d, %d bytes per pixel\n", input, picture.format, picture.width,
               picture.height, picture.bytesPerPixel);
+  // A damaged picture still decodes (as the screensaver would show it), and
+  // -o still writes that; the exit status says it is damaged.
+  if (!picture.damage.empty()) std::fprintf(stderr, "qvtool image: %s: damaged: %s\n", input, picture.damage.c_str());
   if (output && !WritePng(output, picture.width, picture.height, picture.channels, TopRowFirst(picture))) {
     std::fprintf(stderr, "qvtool image: cannot write %s\n", output);
     return 1;
   }
-  return 0;
+  return picture.damage.empty() ? 0 : 1;
 }

@@ -18,6 +18,12 @@ int RunText(int argc, char** argv) {
   LanguageTable table;
   table.Load(bytes->data(), bytes->size());
   if (std::strcmp(argv[2], "--about") == 0) {
+    bool any = false;
+    for (size_t i = 0; i < LanguageTable::AboutLineCount; ++i) any = any || !table.AboutLine(i).empty();
+    if (!any) {
+      std::fprintf(stderr, "qvtool text: %s: no About text in this table\n", argv[1]);
+      return 1;
+    }
     for (size_t i = 0; i < LanguageTable::AboutLineCount; ++i) {
       std::printf("%s\n", table.AboutLine(i).c_str());
     }
