@@ -3,8 +3,11 @@
 // a window the daemon gives it (--window-id, XSCREENSAVER_WINDOW, --root).
 // The settings live in the user's configuration folder (qvtool settings
 // shows and sets them); the options override them for one run.
+#include <SDL.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "audio/audio_library.h"
 #include "host/run_saver.h"
@@ -58,6 +61,38 @@ int RunHack(const ProgramOptions& options, SettingsStore& store) {
   return ExitCode(RunSaver(app));
 }
 
+// Before anything is loaded: without a display there is nothing to show, and
+// a window larger than the display cannot be shown whole. 0 when the run
+// can go on, else the exit status (with the reason said).
+// SDL falls back to its off-screen driver when no display answers; that
+// counts only when asked for by name.
+bool DisplayOpened() {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  bool headless = driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+  if (!headless || (asked && std::strcmp(asked, driver) == 0)) return true;
+  SDL_SetError("the %s driver is all there is: no X11 or Wayland display (is DISPLAY set?)", driver);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return false;
+}
+
+int CheckDisplay(int width, int height) {
+  if (!DisplayOpened()) {
+    std::fprintf(stderr, "quorvan3d: no display could be opened (%s)\n", SDL_GetError());
+    return 1;
+  }
+  SDL_DisplayMode desktop;
+  int status = 0;
+  if (width > 0 && SDL_GetDesktopDisplayMode(0, &desktop) == 0 && (width > desktop.w || height > desktop.h)) {
+    std::fprintf(stderr, "quorvan3d: --window %dx%d is larger than the display (%dx%d)\n", width, height,
+                 desktop.w, desktop.h);
+    status = 2;
+  }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,6 +112,7 @@ int main(int argc, char** argv) {
   FileSettingsStore store(DefaultSettingsFilePath());
   if (options.target == DrawTarget::ForeignWindow || options.target == DrawTarget::RootWindow)
     return RunHack(options, store);
+  if (int status = CheckDisplay(options.windowWidth, options.windowHeight)) return status;
   SdlPlatform platform(store, LinkedAudio, options.windowWidth, options.windowHeight);
   ScreensaverApp app(platform);
   PrepareSettings(app, options, options.windowWidth, options.windowHeight);
