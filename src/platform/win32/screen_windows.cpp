@@ -1,5 +1,6 @@
 #include "platform/win32/screen_windows.h"
 
+#include "platform/win32/screen_rescue.h"
 #include "platform/win32/wgl.h"
 #include "resources/resource_ids.h"
 
@@ -160,6 +161,9 @@ LRESULT CALLBACK ScreenWindows::FlightProc(HWND window, UINT message, WPARAM wPa
       PostQuitMessage(0);
       return 0;
     case WM_SYSCOMMAND:  // the screensaver-start command included
+      return 0;
+    case WM_ENDSESSION:  // the process may be ended without another message
+      if (wParam) screen_rescue::RestoreScreen();
       return 0;
     case WM_KEYDOWN:
       self->pending_ = KeyEvent(InputEvent::Kind::KeyDown, wParam);

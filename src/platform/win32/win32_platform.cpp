@@ -6,6 +6,7 @@
 
 #include "platform/win32/display_modes.h"
 #include "platform/win32/monitor_api.h"
+#include "platform/win32/screen_rescue.h"
 #include "platform/win32/wgl.h"
 
 int64_t Win32Platform::QueryCounter() {
@@ -50,10 +51,14 @@ bool Win32Platform::CurrentDisplayMode(const DisplayAdapter* adapter, DisplayMod
 uintptr_t Win32Platform::MonitorFromRect(const ScreenRect& rect) { return MonitorContaining(rect); }
 
 void Win32Platform::SetDisplayMode(int width, int height, int bitsPerPixel) {
+  screen_rescue::DisplayModeSwitched(true);
   SwitchDisplayMode(width, height, bitsPerPixel);
 }
 
-void Win32Platform::RestoreDisplayMode() { RestoreRegistryDisplayMode(); }
+void Win32Platform::RestoreDisplayMode() {
+  RestoreRegistryDisplayMode();
+  screen_rescue::DisplayModeSwitched(false);
+}
 
 // The flight window sits at the virtual-screen origin, where the mode
 // switch of the primary display takes effect.
@@ -78,7 +83,10 @@ bool Win32Platform::GetGammaRamp(uint16_t (&ramp)[768]) {
 
 bool Win32Platform::SetGammaRamp(const uint16_t (&ramp)[768]) {
   HDC dc = windows_.flightDc();
-  return dc && SetDeviceGammaRamp(dc, const_cast<uint16_t*>(ramp));
+  if (!dc) return false;
+  uint16_t before[768];
+  if (GetDeviceGammaRamp(dc, before)) screen_rescue::KeepOriginalGammaRamp(before);
+  return SetDeviceGammaRamp(dc, const_cast<uint16_t*>(ramp));
 }
 
 // Topmost, so that a box shown during the full-screen run is not hidden

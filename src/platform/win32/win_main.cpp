@@ -4,9 +4,11 @@
 #include "host/screensaver_app.h"
 #include "platform/win32/config_dialog.h"
 #include "platform/win32/preview_window.h"
+#include "platform/win32/screen_rescue.h"
 #include "platform/win32/win32_platform.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  screen_rescue::Install();
   Win32Platform platform(instance, showCommand);
   ScreensaverApp app(platform);
   app.InitApp(GetCommandLineA());
