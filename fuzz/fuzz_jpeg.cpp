@@ -1,0 +1,8 @@
+// The JPEG decoder (libjpeg behind the screensaver's error and source managers).
+#include "assets/jpeg_decoder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  DecodedImage image;
+  DecodeJpeg(data, size, image);
+  return 0;
+}

@@ -1,0 +1,37 @@
+// Shared by the harnesses: quiet logs, a message sink that drops its boxes,
+// and the fuzzer's bytes packed as archive members, the way the screensaver
+// reads its text files.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "assets/archive/archive_log.h"
+#include "assets/archive/archive_writer.h"
+#include "settings/message_sink.h"
+#include "support/fake_resources.h"
+
+struct DroppedMessages : MessageSink {
+  void ShowMessage(const char*, const char*) override {}
+};
+
+// The archive log goes nowhere: a harness runs millions of extractions.
+inline void QuietArchiveLog() {
+  static const bool once = (SetArchiveLogPath("/dev/null"), true);
+  (void)once;
+}
+
+using Member = std::pair<std::string, std::vector<uint8_t>>;
+
+// The members as the installed archive (resource 136) of resources.
+inline void InstallArchive(FakeResources& resources, const std::vector<Member>& members) {
+  ArchiveWriter writer;
+  for (const auto& [name, bytes] : members) writer.AddStored(name, bytes);
+  resources.SetArchive(writer.Finish());
+}
+
+inline std::vector<uint8_t> Bytes(const uint8_t* data, size_t size) {
+  return std::vector<uint8_t>(data, data + size);
+}
