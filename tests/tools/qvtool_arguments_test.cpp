@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/archive/archive_writer.h"
 #include "tools/common/file_bytes.h"
 #include "tools/common/jpeg_writer.h"
 #include "tools/qvtool/commands.h"
@@ -96,6 +97,17 @@ TEST_F(QvtoolArguments, DamagedJpegIsReportedAndGarbageTextsAreRefused) {
   Outcome about = RunCommand(RunText, {"text", bin, "--about"});
   EXPECT_EQ(about.status, 1);
   EXPECT_NE(about.err.find("no About text"), std::string::npos) << about.err;
+}
+
+TEST_F(QvtoolArguments, ArchiveListNamesWhyAMemberIsBad) {
+  ArchiveWriter writer;
+  writer.AddStored("m", {'h', 'e', 'l', 'l', 'o', '\n'});
+  std::vector<uint8_t> archive = writer.Finish();
+  for (size_t at : {27u, 31u}) archive[at] = archive[at + 1] = archive[at + 2] = archive[at + 3] = 0xFF;
+  Outcome list = RunCommand(RunArchive, {"archive", "list", File("hostile.rar", archive)});
+  EXPECT_EQ(list.status, 1);
+  EXPECT_NE(list.err.find("m: Packed size of 4294967295 bytes goes past the end of the archive!"), std::string::npos)
+      << list.err;
 }
 
 }  // namespace

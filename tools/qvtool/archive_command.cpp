@@ -57,6 +57,7 @@ int List(int argc, char** argv) {
   bool read = ListArchiveMembers(source.view, diagnostics, [&](const ArchiveEntry& e, bool ok) {
     std::printf("%s\t%u\t%u\t0x%02X\t%s\n", e.name, unsigned(e.header.unpackedSize),
                 unsigned(e.header.packedSize), unsigned(e.header.method), ok ? "ok" : "bad");
+    if (!ok) std::fprintf(stderr, "qvtool archive: %s: %s\n", e.name, diagnostics.Reason(false).c_str());
     allOk = allOk && ok;
   });
   if (!read) return Fail(source.label + ": " + diagnostics.Reason(false));
