@@ -1,4 +1,7 @@
 // The binary mesh parser.
+#include <cstddef>
+#include <cstdint>
+
 #include "assets/mesh_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

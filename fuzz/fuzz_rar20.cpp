@@ -1,6 +1,8 @@
 // The RAR 2.0 decoder on raw streams: the first three bytes give the
 // unpacked size (up to 1 MiB), the rest is the packed data, decoded once
 // fresh and once more as the solid successor of itself.
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "assets/archive/rar20_decoder.h"

@@ -1,5 +1,7 @@
 // The Linux settings file: loaded into the record through the store, then
 // written back (which rewrites the file around the lines it keeps).
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <random>
