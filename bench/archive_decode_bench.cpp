@@ -124,10 +124,11 @@ void BM_ListTinyMembers(benchmark::State& state) {
     }
     return writer.Finish();
   }();
+  DiscardedDiagnostics diagnostics;
   for (auto _ : state) {
     ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
     int good = 0;
-    ListArchiveMembers(view, [&good](const ArchiveEntry&, bool ok) { good += ok; });
+    ListArchiveMembers(view, diagnostics, [&good](const ArchiveEntry&, bool ok) { good += ok; });
     if (good != 10000) state.SkipWithError("a member did not list as good");
   }
   state.counters["archiveKB"] = double(archive.size()) / 1e3;
