@@ -8,17 +8,17 @@
 #include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  QuietArchiveLog();
+  DiscardedDiagnostics diagnostics;
   if (size > UINT32_MAX) return 0;
   ArchiveView view{data, uint32_t(size), 0};
   std::vector<std::string> names;
-  ListArchiveMembers(view, [&names](const ArchiveEntry& entry, bool) {
+  ListArchiveMembers(view, diagnostics, [&names](const ArchiveEntry& entry, bool) {
     if (names.size() < 4) names.emplace_back(entry.name);
   });
   for (const std::string& name : names) {
     uint8_t* buffer = nullptr;
     uint32_t length = 0;
-    if (ExtractArchiveMember(name.c_str(), view, "", &buffer, &length)) std::free(buffer);
+    if (ExtractArchiveMember(name.c_str(), view, "", &buffer, &length, diagnostics)) std::free(buffer);
   }
   return 0;
 }

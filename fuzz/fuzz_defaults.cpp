@@ -7,7 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   resources.Set(DefaultSettingsResourceId, Bytes(data, size));
   DroppedMessages messages;
   DefaultSettingsTable table;
-  if (!LoadDefaultSettingsText(table, messages)) return 0;
+  if (!LoadDefaultSettingsText(table, resources.resources(), messages)) return 0;
   Settings settings;
   ApplyDefaults(settings, table, messages);
   MakeDefaultSettings(settings, table, messages);

@@ -6,7 +6,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FakeResources resources;
   resources.Set(LanguageTableResourceId, Bytes(data, size));
   LanguageTable table;
-  if (!LoadLanguageTable(table)) return 0;
+  if (!LoadLanguageTable(table, resources.resources())) return 0;
   for (const char* key : {"about_window_text", "settings_caption", "ok", ""}) table.LookupText(key);
   return 0;
 }

@@ -3,12 +3,15 @@
 // whole run; every object is then updated and drawn once.
 #include <cstdlib>
 
-#include "director/scene_director.h"
+#include "base/debug_log.h"
+#include "base/random.h"
 #include "fuzz/fuzz_support.h"
 #include "objects/object_context.h"
 #include "objects/object_file.h"
 #include "platform/headless/headless_platform.h"
+#include "render/camera_view.h"
 #include "render/gl_setup.h"
+#include "render/render_resources.h"
 #include "settings/memory_settings_store.h"
 #include "support/mesh_bytes.h"
 
@@ -21,8 +24,8 @@ struct HeadlessFlight {
     settings.Width = Width, settings.Height = Height, settings.Depth = 32, settings.DefGamma = true;
     settings.ViewPortTop = settings.ViewPortHeight = Height;
     SavedGammaRamp gamma;
-    InitOpenGL(platform, settings, aspect, gamma);
-    context = {&settings, &aspect, &random, &director, [] {}};
+    InitOpenGL(platform, settings, aspect, gl, gamma, log);
+    context = {&settings, &aspect, &random, &camera, &render, [] {}};
   }
   FakeResources resources;
   MemorySettingsStore store;
@@ -30,7 +33,10 @@ struct HeadlessFlight {
   Settings settings;
   ViewAspect aspect;
   RandomGenerator random;
-  SceneDirector director;
+  CameraView camera;
+  DebugLog log;
+  GlExtensions gl;
+  RenderResources render{resources.resources(), log, gl};
   ObjectContext context;
 };
 
@@ -41,7 +47,6 @@ HeadlessFlight* flight = nullptr;
 // The context is made before the first input: the GL driver's one-time
 // set-up is then no input's leak. It lives for the whole run.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  QuietArchiveLog();
   flight = new HeadlessFlight;
   return 0;
 }
@@ -55,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   for (auto& object : objects) {
     object->Update(0.25);
-    object->Render(flight->director);
+    object->Render(flight->camera);
   }
   return 0;
 }

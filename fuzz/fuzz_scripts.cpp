@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "base/debug_log.h"
+#include "base/random.h"
 #include "director/director_context.h"
-#include "director/random.h"
 #include "director/scene_director.h"
 #include "fuzz/fuzz_support.h"
 #include "settings/settings.h"
@@ -18,7 +19,6 @@ struct NoFog : FogControl {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  QuietArchiveLog();
   FakeResources resources;
   InstallArchive(resources, {{"worlds\\home\\scene0.txt", Bytes(data, size)}});
   WorldList worlds;
@@ -28,9 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Settings settings;
   ObjectList dynamicObjects;
   RandomGenerator random;
-  DroppedMessages messages;
+  DebugLog log;
   NoFog fog;
-  DirectorContext context{&settings, &worlds, &dynamicObjects, &random, &messages, &fog};
+  DirectorContext context{&settings, &worlds, &dynamicObjects, &random, &resources.resources(), &log, &fog};
   SceneDirector director;
   director.StartAt(context, *worlds.back(), "scene0.txt");
   for (int frame = 0; frame < 8; ++frame) director.AdvanceFrame(0.7, context);

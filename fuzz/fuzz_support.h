@@ -1,5 +1,5 @@
-// Shared by the harnesses: quiet logs, a message sink that drops its boxes,
-// and the fuzzer's bytes packed as archive members, the way the screensaver
+// Shared by the harnesses: a message sink that drops its boxes, and the
+// fuzzer's bytes packed as archive members, the way the screensaver
 // reads its text files.
 #pragma once
 #include <cstddef>
@@ -10,18 +10,12 @@
 
 #include "assets/archive/archive_log.h"
 #include "assets/archive/archive_writer.h"
-#include "settings/message_sink.h"
+#include "base/message_sink.h"
 #include "support/fake_resources.h"
 
 struct DroppedMessages : MessageSink {
   void ShowMessage(const char*, const char*) override {}
 };
-
-// The archive log goes nowhere: a harness runs millions of extractions.
-inline void QuietArchiveLog() {
-  static const bool once = (SetArchiveLogPath("/dev/null"), true);
-  (void)once;
-}
 
 using Member = std::pair<std::string, std::vector<uint8_t>>;
 
