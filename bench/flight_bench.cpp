@@ -6,12 +6,17 @@
 
 #include <chrono>
 #include <ctime>
+#include <string>
+#include <vector>
 
+#include "assets/archive/archive_reader.h"
+#include "assets/resource_source.h"
 #include "host/flight.h"
 #include "host/run_saver.h"
 #include "host/screensaver_app.h"
 #include "platform/embedded_resources.h"
 #include "platform/headless/headless_platform.h"
+#include "render/texture_loader.h"
 #include "settings/memory_settings_store.h"
 
 namespace {
@@ -23,21 +28,32 @@ size_t CountObjects(const Flight& flight) {
   return n;
 }
 
+bool Loading(const ScreensaverApp& app) {
+  return !app.flight || app.flight->hud.loadingSteps == 0 || app.flight->objectContext.loadProgress;
+}
+
 // Runs the flight for loopFrames frames on a virtual clock of
-// secondsPerFrame; onFrame sees each with the flight.
+// secondsPerFrame; onFrame sees each with the flight. With realTimeLoading
+// the clock follows real time until the loading screen's last present, as a
+// display's would: the loading screen's throttle then works as on a screen.
 template <typename OnFrame>
-void Fly(int loopFrames, double secondsPerFrame, OnFrame onFrame) {
+void Fly(int loopFrames, double secondsPerFrame, int width, int height, bool realTimeLoading, OnFrame onFrame) {
   EmbeddedResources resources;
   MemorySettingsStore store;
   store.Write("EnableMusic", 0);
   HeadlessPlatform platform(resources, store);
-  platform.displays().Set({MakeHeadlessDisplay("Bench", 800, 600, 0, 0, AdapterAttachedToDesktop | AdapterPrimary)});
-  platform.SetSecondsPerFrame(secondsPerFrame);
+  platform.displays().Set({MakeHeadlessDisplay("Bench", width, height, 0, 0, AdapterAttachedToDesktop | AdapterPrimary)});
+  platform.SetSecondsPerFrame(realTimeLoading ? 0 : secondsPerFrame);
+  platform.FollowRealTime(realTimeLoading);
   ScreensaverApp app(platform);
   app.InitApp("bench /s");
   app.seed = 1;
   int frame = 0;
   platform.SetFrameHook([&](HeadlessPlatform& p, int64_t) {
+    if (realTimeLoading && !Loading(app)) {
+      p.FollowRealTime(false);
+      p.SetSecondsPerFrame(secondsPerFrame);
+    }
     if (!app.flight || app.flight->director.sceneLoads == 0) return;
     onFrame(*app.flight, ++frame);
     if (frame == loopFrames) {
@@ -49,12 +65,13 @@ void Fly(int loopFrames, double secondsPerFrame, OnFrame onFrame) {
   RunSaver(app);
 }
 
-void StartUp(benchmark::State& state) {
+// The desktop size is the screen size: the flight runs in the desktop's mode.
+void StartUp(benchmark::State& state, int width, int height) {
   size_t objects = 0;
   for (auto _ : state) {
     auto start = std::chrono::steady_clock::now();
     double seconds = 0;
-    Fly(1, 1.0, [&](const Flight& flight, int) {  // a virtual second a frame: six intro frames
+    Fly(1, 1.0, width, height, true, [&](const Flight& flight, int) {  // a virtual second a frame: six intro frames
       seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       objects = CountObjects(flight);
     });
@@ -63,7 +80,69 @@ void StartUp(benchmark::State& state) {
   state.counters["archive_MB"] = EmbeddedResources().Find(CustomDataType, ArchiveResourceId).size / 1e6;
   state.counters["objects"] = double(objects);
 }
-BENCHMARK(StartUp)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+const int registered = [] {
+  const int sizes[][2] = {{64, 48}, {800, 600}, {1920, 1080}};
+  for (const auto& size : sizes) {
+    std::string name = "StartUp/" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
+    benchmark::RegisterBenchmark(name.c_str(), StartUp, size[0], size[1])
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+  }
+  return 0;
+}();
+
+// The names of the archive's pictures: every one of them is a texture of
+// the flight (the objects', the font's, the dust's and the lens flares').
+std::vector<std::string> ArchivePictures(const ResourceSource& resources) {
+  ResourceBytes archive = resources.Find(CustomDataType, ArchiveResourceId);
+  ArchiveView view{archive.data, archive.size, 0};
+  std::vector<std::string> names;
+  ListArchiveMembers(view, [&](const ArchiveEntry& entry, bool) {
+    std::string name = entry.name;
+    if (name.size() > 4 && (name.ends_with(".jpg") || name.ends_with(".tga"))) names.push_back(name);
+  });
+  return names;
+}
+
+// The floor under StartUp: decoding, uploading and mipmapping every picture
+// the flight loads (the archive's and the loading screen's resources), by
+// the texture loader the flight uses, in the same headless context.
+void TextureFloor(benchmark::State& state) {
+  EmbeddedResources resources;
+  MemorySettingsStore store;
+  HeadlessPlatform platform(resources, store);
+  InstallResourceSource(&resources);
+  platform.CreateFlightWindow({0, 0, 64, 48}, 64, 48);
+  std::vector<std::string> pictures = ArchivePictures(resources);
+  for (auto _ : state) {
+    std::vector<GLuint> textures;
+    auto start = std::chrono::steady_clock::now();
+    for (const std::string& name : pictures) {
+      GLuint texture = 0;
+      if (name.ends_with(".tga"))
+        texture = LoadTgaTexture(name.c_str(), false, 0, nullptr);
+      else
+        LoadTexture(texture, name.c_str());
+      textures.push_back(texture);
+    }
+    const int resourcePictures[] = {133, 134, 129, 130, 131, 132};
+    for (int id : resourcePictures) {
+      GLuint texture = 0;
+      if (id >= 133)
+        LoadTexture(texture, "", true, id);
+      else
+        texture = LoadTgaTexture("", true, id, nullptr);
+      textures.push_back(texture);
+    }
+    glFinish();
+    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    glDeleteTextures(GLsizei(textures.size()), textures.data());
+  }
+  InstallResourceSource(nullptr);
+  state.counters["pictures"] = double(pictures.size() + 6);
+}
+BENCHMARK(TextureFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Wall and process CPU time per frame of the flight's first minute.
 void Frame(benchmark::State& state) {
@@ -71,7 +150,7 @@ void Frame(benchmark::State& state) {
     std::clock_t cpuStart = 0;
     auto wallStart = std::chrono::steady_clock::now();
     const int warmUp = 60, measured = 600;
-    Fly(warmUp + measured, 1.0 / 60, [&](const Flight&, int frame) {
+    Fly(warmUp + measured, 1.0 / 60, 800, 600, false, [&](const Flight&, int frame) {
       if (frame == warmUp) {
         cpuStart = std::clock();
         wallStart = std::chrono::steady_clock::now();

@@ -52,6 +52,7 @@ struct Flight {
   ObjectRefs firstPass, worldObjects, postPass;
 
   Stopwatch frameTimer, fpsTimer;
+  bool swapIntervalSet = false;  // the OpenGL set-up could set the swap interval
   double reciprocalFrequency = 0;
   int32_t frameCounter = 0;
   int32_t displayedFps = 0;

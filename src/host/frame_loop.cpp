@@ -3,10 +3,14 @@
 #include <string>
 
 #include "host/flight.h"
+#include "host/frame_pacer.h"
 #include "host/screensaver_app.h"
 #include "render/gl.h"
 
 namespace {
+
+// How long a paused loop sleeps between looks at the window, waking for input.
+constexpr double PausedWaitSeconds = 0.1;
 
 void PullCursorToCentre(Platform& platform) {
   int x, y;
@@ -65,6 +69,24 @@ void RunFrame(ScreensaverApp& app, bool& running) {
   platform.SwapBuffers();
 }
 
+// Sleeps, waking for input, until the next frame is due; true when it is due now.
+bool FrameDue(ScreensaverApp& app, const FramePacer& pacer) {
+  int64_t wait = pacer.TicksUntilDue(app.platform.QueryCounter());
+  if (wait == 0) return true;
+  app.platform.WaitForMessage(double(wait) * app.flight->reciprocalFrequency);
+  return false;
+}
+
+// After a pause the flight goes on from where it stopped: the time the
+// window was away is not counted.
+void Resume(ScreensaverApp& app, FramePacer& pacer) {
+  Flight& flight = *app.flight;
+  flight.frameTimer.Start(app.platform);
+  flight.fpsTimer.Start(app.platform);
+  flight.frameCounter = 0;
+  pacer.Restart();
+}
+
 }  // namespace
 
 void ReportScene(ScreensaverApp& app, SceneStatus status) {
@@ -74,9 +96,22 @@ void ReportScene(ScreensaverApp& app, SceneStatus status) {
 }
 
 void RunFrameLoop(ScreensaverApp& app) {
-  bool running = true, framePresented = false;
+  Platform& platform = app.platform;
+  bool swapWaits = app.settings.VSync && app.flight->swapIntervalSet;
+  FramePacer pacer(PacedFrameRate(app.settings, platform.DisplayRefreshRate(), swapWaits),
+                   platform.QueryCounterFrequency());
+  bool running = true, framePresented = false, paused = false;
   while (running) {
     if (HandleMessage(app, running, framePresented)) continue;
+    if (!platform.FlightWindowVisible()) {
+      paused = true;
+      platform.WaitForMessage(PausedWaitSeconds);
+      continue;
+    }
+    if (paused) Resume(app, pacer);
+    paused = false;
+    if (!FrameDue(app, pacer)) continue;
+    pacer.FrameStarted(platform.QueryCounter());
     RunFrame(app, running);
     framePresented = true;
   }

@@ -4,6 +4,7 @@
 
 #include "host/flight.h"
 #include "host/frame_loop.h"
+#include "host/loading_throttle.h"
 #include "host/screensaver_app.h"
 #include "render/digit_font.h"
 #include "render/gl.h"
@@ -35,20 +36,28 @@ bool CreateWindows(ScreensaverApp& app) {
   return !first;
 }
 
-// Redraws the loading screen between the objects being read.
-void ShowLoadingStep(ScreensaverApp& app) {
+void PresentLoadingScreen(ScreensaverApp& app, LoadingThrottle& throttle) {
   Flight& flight = *app.flight;
-  ++flight.hud.loadingSteps;
+  int64_t start = app.platform.QueryCounter();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   LoadingScreen(flight.hud, app.settings, flight.hud.loadingSteps);
   glFinish();
   app.platform.SwapBuffers();
+  throttle.Presented(start, app.platform.QueryCounter());
 }
 
+// One more step of the loading; the screen is redrawn when the throttle lets it.
+void ShowLoadingStep(ScreensaverApp& app, LoadingThrottle& throttle) {
+  ++app.flight->hud.loadingSteps;
+  if (throttle.Due(app.platform.QueryCounter())) PresentLoadingScreen(app, throttle);
+}
+
+// Ends with the loading screen of the last step presented.
 void LoadWorldsAndObjects(ScreensaverApp& app) {
   Flight& flight = *app.flight;
   DebugLog& log = app.log;
-  flight.objectContext.loadProgress = [&app] { ShowLoadingStep(app); };
+  LoadingThrottle throttle(app.platform.DisplayRefreshRate(), app.platform.QueryCounterFrequency());
+  flight.objectContext.loadProgress = [&app, &throttle] { ShowLoadingStep(app, throttle); };
   auto load = [&flight](ObjectList& list, const char* path) { flight.parser.LoadObjectFile(list, path); };
   log.Write("Load environment...");
   LoadEnvironments(flight.environments, "env.txt", app.resources, log, load);
@@ -60,6 +69,7 @@ void LoadWorldsAndObjects(ScreensaverApp& app) {
   flight.parser.LoadObjectFile(flight.dynamicObjects, "dynamic.txt");
   log.EndStep();
   flight.objectContext.loadProgress = nullptr;
+  PresentLoadingScreen(app, throttle);
 }
 
 // The loading screen's corner pictures that cannot be shown; a TGA of an
@@ -132,7 +142,7 @@ RunStatus RunSaver(ScreensaverApp& app) {
   platform.ShowWindows();
 
   log.WriteLine("Initialize OpenGL");
-  InitOpenGL(platform, settings, app.aspect, flight.gl, flight.gamma, log);
+  flight.swapIntervalSet = InitOpenGL(platform, settings, app.aspect, flight.gl, flight.gamma, log);
   log.EndStep();
   log.WriteLine("Load resources");
   BuildDigitFont(flight.hud.font, flight.render);

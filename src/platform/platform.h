@@ -43,12 +43,20 @@ class Platform {
   virtual void ShowWindows() = 0;  // shows every window; focus to the first
   virtual void DestroyWindows() = 0;  // also releases the GL context
   virtual void SwapBuffers() = 0;
+  // The refresh rate of the display the flight window is on, in Hz; 0 when unknown.
+  virtual int DisplayRefreshRate() = 0;
+  // False while the flight window cannot be seen: hidden, minimised, or its
+  // display switched off.
+  virtual bool FlightWindowVisible() = 0;
   // The centre of the flight window's client area, in screen coordinates.
   virtual void FlightWindowCentre(int& x, int& y) = 0;
 
   // Input: handles at most one pending message. False when the queue was
   // empty; true when one was taken, whatever it was.
   virtual bool PumpMessage(InputEvent& event) = 0;
+  // Sleeps until a message is pending or seconds have passed, whichever
+  // comes first; returns at once when one is already waiting.
+  virtual void WaitForMessage(double seconds) = 0;
   virtual void ShowCursor(bool show) = 0;
   virtual void SetCursorPos(int x, int y) = 0;
 

@@ -50,14 +50,15 @@ void SetLights() {
   glLightf(GL_LIGHT2, GL_LINEAR_ATTENUATION, 0.006f);
 }
 
-void InitExtensions(Platform& platform, Settings& settings, GlExtensions& extensions, DebugLog& log) {
+// True when the swap interval was set.
+bool InitExtensions(Platform& platform, Settings& settings, GlExtensions& extensions, DebugLog& log) {
   log.Write("Init multitexture extension ...");
   settings.MultiTexture =
       LookUpMultiTexture([&platform](const char* name) { return platform.GetGLProcAddress(name); }, extensions);
   if (!settings.MultiTexture) log.Write(" multitexture unsupported!/n");
 
   log.Write("Set swap interval...");
-  platform.SetSwapInterval(settings.VSync ? 1 : 0);  // a missing extension keeps the driver's interval
+  return platform.SetSwapInterval(settings.VSync ? 1 : 0);  // a missing extension keeps the driver's interval
 }
 
 void InitGamma(Platform& platform, const Settings& settings, SavedGammaRamp& original, DebugLog& log) {
@@ -87,15 +88,16 @@ void SetProjection(const Settings& settings, const ViewAspect& aspect) {
   glLoadIdentity();
 }
 
-void InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect, GlExtensions& extensions,
+bool InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect, GlExtensions& extensions,
                 SavedGammaRamp& original, DebugLog& log) {
   LogDriver(log);
   EnableBaseline();
   SetProjection(settings, aspect);
   SetLights();
-  InitExtensions(platform, settings, extensions, log);
+  bool intervalSet = InitExtensions(platform, settings, extensions, log);
   glLineWidth(1.0f);
   InitGamma(platform, settings, original, log);
+  return intervalSet;
 }
 
 float GammaExponent(int32_t gamma) { return 1.0f - (float(gamma) - 50.0f) / 50.0f * 0.5f; }

@@ -20,7 +20,8 @@ struct SavedGammaRamp {
 // Sets the baseline state once, after the windows are shown, writing each
 // step to log; writes settings.MultiTexture and fills extensions. When
 // DefGamma is clear the display's ramp is saved into original and replaced.
-void InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect, GlExtensions& extensions,
+// True when the swap interval could be set.
+bool InitOpenGL(Platform& platform, Settings& settings, const ViewAspect& aspect, GlExtensions& extensions,
                 SavedGammaRamp& original, DebugLog& log);
 
 // The viewport and the perspective frustum from the window size and the

@@ -32,17 +32,18 @@ constexpr StoredValue kShowFPS{"ShowFPS", &Settings::ShowFPS, nullptr};
 constexpr StoredValue kVSync{"VSync", &Settings::VSync, nullptr};
 constexpr StoredValue kMouseExit{"MouseExit", &Settings::MouseExit, nullptr};
 constexpr StoredValue kWideScreen{"WideScreen", &Settings::WideScreen, nullptr};
+constexpr StoredValue kFrameLimit{"FrameLimit", nullptr, &Settings::FrameLimit};
 
 constexpr const StoredValue* LoadOrder[] = {
     &kShowClock, &kHrs12,  &kEnableMusic, &kUseDesktop, &kShowFlame, &kDefGamma,
     &kWidth,     &kHeight, &kDepth,       &kVolume,     &kGamma,     &kTimeScale,
-    &kGalaxy,    &kShowFPS, &kVSync,      &kMouseExit,  &kWideScreen,
+    &kGalaxy,    &kShowFPS, &kVSync,      &kMouseExit,  &kWideScreen, &kFrameLimit,
 };
 
 constexpr const StoredValue* SaveOrder[] = {
     &kShowClock, &kHrs12,  &kEnableMusic, &kUseDesktop, &kShowFlame, &kDefGamma,
     &kWidth,     &kHeight, &kDepth,       &kVolume,     &kTimeScale, &kGamma,
-    &kGalaxy,    &kVSync,  &kMouseExit,   &kWideScreen, &kShowFPS,
+    &kGalaxy,    &kVSync,  &kMouseExit,   &kWideScreen, &kShowFPS,    &kFrameLimit,
 };
 
 // Preset into every query buffer: a value that still holds it was not read.

@@ -18,7 +18,7 @@ void LoadSettings(Settings& settings, SettingsStore& store);
 bool SaveSettings(const Settings& settings, SettingsStore& store);
 
 // The stored names in load order, index 0 .. StoredSettingCount - 1.
-inline constexpr size_t StoredSettingCount = 17;
+inline constexpr size_t StoredSettingCount = 18;
 const char* StoredSettingName(size_t index);
 // The stored name that equals name without regard to case, or null.
 const char* FindStoredSettingName(const char* name);

@@ -43,13 +43,13 @@ TEST(StoredSettings, LoadAndSaveUseTheirOwnOrders) {
   EXPECT_EQ(store.names, (std::vector<std::string>{
                              "ShowClock", "Hrs12", "EnableMusic", "UseDesktop", "ShowFlame", "DefGamma",
                              "Width", "Height", "Depth", "Volume", "Gamma", "TimeScale", "Galaxy",
-                             "ShowFPS", "VSync", "MouseExit", "WideScreen"}));
+                             "ShowFPS", "VSync", "MouseExit", "WideScreen", "FrameLimit"}));
   store.names.clear();
   EXPECT_TRUE(SaveSettings(s, store));
   EXPECT_EQ(store.names, (std::vector<std::string>{
                              "ShowClock", "Hrs12", "EnableMusic", "UseDesktop", "ShowFlame", "DefGamma",
                              "Width", "Height", "Depth", "Volume", "TimeScale", "Gamma", "Galaxy",
-                             "VSync", "MouseExit", "WideScreen", "ShowFPS"}));
+                             "VSync", "MouseExit", "WideScreen", "ShowFPS", "FrameLimit"}));
   EXPECT_STREQ(FindStoredSettingName("showfps"), "ShowFPS");
   EXPECT_EQ(FindStoredSettingName("MultiTexture"), nullptr);
 }
@@ -96,6 +96,7 @@ TEST(StoredSettings, SaveWritesBooleansAsZeroOrOneAndRoundTrips) {
   s.TimeScale = 2;
   s.Gamma = 73;
   s.ShowFlame = true;
+  s.FrameLimit = 30;
   s.ViewPortHeight = 999;  // derived, never stored
   MemorySettingsStore store;
   ASSERT_TRUE(SaveSettings(s, store));
@@ -107,6 +108,7 @@ TEST(StoredSettings, SaveWritesBooleansAsZeroOrOneAndRoundTrips) {
   EXPECT_EQ(loaded.Width, 800);
   EXPECT_EQ(loaded.TimeScale, 2);
   EXPECT_EQ(loaded.Gamma, 73);
+  EXPECT_EQ(loaded.FrameLimit, 30);
   EXPECT_TRUE(loaded.ShowFlame && loaded.Hrs12);
   EXPECT_FALSE(loaded.MouseExit);
   EXPECT_EQ(loaded.ViewPortHeight, 0);

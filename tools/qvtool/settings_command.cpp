@@ -32,7 +32,7 @@ void PrintSettings(const Settings& s, const ViewAspect& aspect) {
       {"ViewPortHeight", s.ViewPortHeight}, {"Volume", s.Volume},
       {"Gamma", s.Gamma},                   {"TimeScale", s.TimeScale},
       {"Width", s.Width},                   {"Height", s.Height},
-      {"Depth", s.Depth},
+      {"Depth", s.Depth},                   {"FrameLimit", s.FrameLimit},
   };
   for (auto [name, value] : numbers) std::printf("%s=%d\n", name, int(value));
   std::printf("AspectRatio=%.8g\nAspectScale=%.8g\n", aspect.AspectRatio, aspect.AspectScale);

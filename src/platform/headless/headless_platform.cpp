@@ -49,6 +49,20 @@ std::vector<uint8_t> HeadlessPlatform::ReadPixels(int x, int y, int width, int h
   return pixels;
 }
 
+void HeadlessPlatform::FollowRealTime(bool follow) {
+  if (follow) realTimeRead_ = std::chrono::steady_clock::now();
+  else realTimeRead_.reset();
+}
+
+int64_t HeadlessPlatform::QueryCounter() {
+  if (realTimeRead_) {
+    auto now = std::chrono::steady_clock::now();
+    clock_.Advance(std::chrono::duration<double>(now - *realTimeRead_).count());
+    realTimeRead_ = now;
+  }
+  return clock_.Ticks();
+}
+
 bool HeadlessPlatform::EnumDisplayAdapter(int index, DisplayAdapter& adapter) {
   return displays_.Adapter(index, adapter);
 }
@@ -109,6 +123,12 @@ bool HeadlessPlatform::PumpMessage(InputEvent& event) {
   event = input_.front();
   input_.pop_front();
   return true;
+}
+
+void HeadlessPlatform::WaitForMessage(double seconds) {
+  if (!input_.empty() || seconds <= 0) return;
+  clock_.Advance(seconds);
+  ++waits_;
 }
 
 void HeadlessPlatform::SetCursorPos(int x, int y) {

@@ -4,12 +4,16 @@
 // input is a queue the caller fills; displays, gamma ramp, swap interval,
 // cursor, message boxes and opened addresses are kept in memory where the
 // caller can read them. A per-frame hook runs after every SwapBuffers.
+// Waiting for a message moves the clock on by the time waited, as a sleep
+// would; the refresh rate and the window's visibility are the caller's.
 // The resource source and the settings store are the caller's and must
 // outlive the platform.
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +41,11 @@ class HeadlessPlatform : public Platform {
   void Advance(double seconds) { clock_.Advance(seconds); }
   void SetSecondsPerFrame(double seconds) { secondsPerFrame_ = seconds; }  // 0: the clock stays
   void SetFrameHook(FrameHook hook) { frameHook_ = std::move(hook); }
+  // While set, the clock also moves with the real time that passes between
+  // readings, as a display's counter would (for benchmarks of real-time rules).
+  void FollowRealTime(bool follow);
+  void SetRefreshRate(int hertz) { refreshRate_ = hertz; }
+  void SetFlightWindowVisible(bool visible) { visible_ = visible; }
   void SetLocalTime(LocalTime time) { localTime_ = time; }
   void PushInput(const InputEvent& event) { input_.push_back(event); }
   HeadlessDisplays& displays() { return displays_; }
@@ -44,6 +53,7 @@ class HeadlessPlatform : public Platform {
 
   // What the caller reads.
   int64_t frames() const { return frames_; }
+  int waits() const { return waits_; }  // WaitForMessage calls that slept
   // RGBA rows of the flight window, bottom row first (GL's order).
   std::vector<uint8_t> ReadPixels(int x, int y, int width, int height) const;
   const uint16_t (&gammaRamp() const)[768] { return gamma_; }
@@ -61,7 +71,7 @@ class HeadlessPlatform : public Platform {
   const std::vector<ScreenRect>& coverWindows() const { return covers_; }
   bool audioLoaded() const { return audioLoaded_; }
 
-  int64_t QueryCounter() override { return clock_.Ticks(); }
+  int64_t QueryCounter() override;
   int64_t QueryCounterFrequency() override { return VirtualClock::Frequency; }
   LocalTime QueryLocalTime() override { return localTime_; }
 
@@ -77,9 +87,12 @@ class HeadlessPlatform : public Platform {
   void ShowWindows() override { shown_ = true; }
   void DestroyWindows() override;
   void SwapBuffers() override;
+  int DisplayRefreshRate() override { return refreshRate_; }
+  bool FlightWindowVisible() override { return visible_; }
   void FlightWindowCentre(int& x, int& y) override;
 
   bool PumpMessage(InputEvent& event) override;
+  void WaitForMessage(double seconds) override;
   void ShowCursor(bool show) override { cursorVisible_ = show; }
   void SetCursorPos(int x, int y) override;
 
@@ -103,7 +116,11 @@ class HeadlessPlatform : public Platform {
   bool audioLoaded_ = false;
 
   VirtualClock clock_;
+  std::optional<std::chrono::steady_clock::time_point> realTimeRead_;  // FollowRealTime
   double secondsPerFrame_ = 0;
+  int refreshRate_ = 60;
+  bool visible_ = true;
+  int waits_ = 0;
   int64_t frames_ = 0;
   FrameHook frameHook_;
   LocalTime localTime_;

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
@@ -171,6 +172,31 @@ void SdlPlatform::SwapBuffers() {
   if (flight_) SDL_GL_SwapWindow(flight_);
 }
 
+int SdlPlatform::DisplayRefreshRate() {
+  SDL_DisplayMode mode;
+  int display = flight_ ? SDL_GetWindowDisplayIndex(flight_) : -1;
+  if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) return 0;
+  return mode.refresh_rate;
+}
+
+void SdlPlatform::NoteFlightWindowEvent(const SDL_Event& e) {
+  if (e.type != SDL_WINDOWEVENT || !flight_ || e.window.windowID != SDL_GetWindowID(flight_)) return;
+  switch (e.window.event) {
+    case SDL_WINDOWEVENT_HIDDEN:
+    case SDL_WINDOWEVENT_MINIMIZED:
+      flightVisible_ = false;
+      break;
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_EXPOSED:
+      flightVisible_ = true;
+      break;
+    default:
+      break;
+  }
+}
+
 void SdlPlatform::FlightWindowCentre(int& x, int& y) {
   int left = 0, top = 0, w = 0, h = 0;
   if (flight_) {
@@ -188,8 +214,14 @@ bool SdlPlatform::PumpMessage(InputEvent& event) {
   }
   SDL_Event e;
   if (!videoReady_ || !SDL_PollEvent(&e)) return false;
+  NoteFlightWindowEvent(e);
   event = TranslateSdlEvent(e);
   return true;
+}
+
+// Whole milliseconds, rounded up: a frame a little late rather than a busy wait.
+void SdlPlatform::WaitForMessage(double seconds) {
+  if (videoReady_ && seconds > 0) SDL_WaitEventTimeout(nullptr, int(std::ceil(seconds * 1000)));
 }
 
 void SdlPlatform::ShowCursor(bool show) {

@@ -8,6 +8,7 @@
 #include "platform/sdl/desktop_services.h"
 
 struct SDL_Window;
+union SDL_Event;
 
 class SdlPlatform : public DesktopServices {
  public:
@@ -27,9 +28,12 @@ class SdlPlatform : public DesktopServices {
   void ShowWindows() override;
   void DestroyWindows() override;
   void SwapBuffers() override;
+  int DisplayRefreshRate() override;
+  bool FlightWindowVisible() override { return flightVisible_; }
   void FlightWindowCentre(int& x, int& y) override;
 
   bool PumpMessage(InputEvent& event) override;
+  void WaitForMessage(double seconds) override;
   void ShowCursor(bool show) override;
   void SetCursorPos(int x, int y) override;
 
@@ -41,6 +45,7 @@ class SdlPlatform : public DesktopServices {
  private:
   bool Windowed() const { return windowWidth_ > 0; }
   int DisplayOf(const ScreenRect& rect) const;
+  void NoteFlightWindowEvent(const SDL_Event& e);
 
   int windowWidth_, windowHeight_;
   bool videoReady_ = false;
@@ -48,4 +53,5 @@ class SdlPlatform : public DesktopServices {
   SDL_Window* flight_ = nullptr;
   void* glContext_ = nullptr;
   std::vector<SDL_Window*> covers_;
+  bool flightVisible_ = true;  // from the flight window's shown, hidden and minimised events
 };

@@ -10,6 +10,8 @@ constexpr const char* kFlightClass = "MyWindow";
 constexpr const char* kCoverClass = "FakeMonitor";
 constexpr const char* kTitle = "Quorvan 3D ScreenSaver";
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_TOPMOST;
+// GUID_CONSOLE_DISPLAY_STATE: data 0 off, 1 on, 2 dimmed.
+constexpr GUID kConsoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
 
 bool RegisterScreenClass(HINSTANCE instance, const char* name, UINT style, WNDPROC procedure) {
   WNDCLASSA windowClass{};
@@ -85,6 +87,10 @@ void ScreenWindows::Show() {
   if (flight_) SetFocus(flight_);
 }
 
+bool ScreenWindows::FlightVisible() const {
+  return flight_ && displayOn_ && IsWindowVisible(flight_) && !IsIconic(flight_);
+}
+
 void ScreenWindows::ReleaseContext() {
   if (gl_) {
     wglMakeCurrent(nullptr, nullptr);
@@ -97,6 +103,9 @@ void ScreenWindows::ReleaseContext() {
 
 void ScreenWindows::Destroy() {
   ReleaseContext();
+  if (displayNotify_) UnregisterPowerSettingNotification(displayNotify_);
+  displayNotify_ = nullptr;
+  displayOn_ = true;
   for (HWND window : windows_) DestroyWindow(window);
   windows_.clear();
   flight_ = nullptr;
@@ -143,6 +152,12 @@ void ScreenWindows::OnCreate(HWND window) {
     wglDeleteContext(gl_);
     gl_ = nullptr;
   }
+  displayNotify_ = RegisterPowerSettingNotification(window, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE);
+}
+
+void ScreenWindows::OnPowerSetting(const POWERBROADCAST_SETTING& setting) {
+  if (IsEqualGUID(setting.PowerSetting, kConsoleDisplayState) && setting.DataLength >= sizeof(DWORD))
+    displayOn_ = *reinterpret_cast<const DWORD*>(setting.Data) != 0;
 }
 
 LRESULT CALLBACK ScreenWindows::FlightProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -165,6 +180,10 @@ LRESULT CALLBACK ScreenWindows::FlightProc(HWND window, UINT message, WPARAM wPa
     case WM_ENDSESSION:  // the process may be ended without another message
       if (wParam) screen_rescue::RestoreScreen();
       return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_POWERSETTINGCHANGE)
+        self->OnPowerSetting(*reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
+      return TRUE;
     case WM_KEYDOWN:
       self->pending_ = KeyEvent(InputEvent::Kind::KeyDown, wParam);
       return 0;

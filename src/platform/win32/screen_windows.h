@@ -31,11 +31,15 @@ class ScreenWindows {
   void Swap();
   void FlightCentre(int& x, int& y) const;
   HDC flightDc() const { return dc_; }
+  // False while the flight window is hidden or minimised, or the console
+  // display is off (a power-setting notification registered with the window).
+  bool FlightVisible() const;
 
  private:
   static LRESULT CALLBACK FlightProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool RegisterClasses();
   void OnCreate(HWND window);
+  void OnPowerSetting(const POWERBROADCAST_SETTING& setting);
   void ReleaseContext();
 
   HINSTANCE instance_;
@@ -47,4 +51,6 @@ class ScreenWindows {
   int multisampleFormat_ = 0;  // for the flight window being created; 0: none
   std::vector<HWND> windows_;  // in creation order, the flight window first
   InputEvent pending_;         // what the last dispatched message meant
+  HPOWERNOTIFY displayNotify_ = nullptr;
+  bool displayOn_ = true;
 };

@@ -1,7 +1,9 @@
 #include "platform/win32/win32_platform.h"
 
+#include <mmsystem.h>
 #include <shellapi.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "platform/win32/display_modes.h"
@@ -62,8 +64,33 @@ void Win32Platform::RestoreDisplayMode() {
 
 // The flight window sits at the virtual-screen origin, where the mode
 // switch of the primary display takes effect.
+// For the run, waits end within a millisecond of their time-out instead of
+// the default 15.6 ms tick, so a paced frame loop keeps the display's rate.
 bool Win32Platform::CreateFlightWindow(const ScreenRect&, int width, int height, int samples) {
-  return windows_.CreateFlight(width, height, samples);
+  if (!windows_.CreateFlight(width, height, samples)) return false;
+  timerPeriodSet_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+  return true;
+}
+
+void Win32Platform::DestroyWindows() {
+  windows_.Destroy();
+  if (timerPeriodSet_) timeEndPeriod(1);
+  timerPeriodSet_ = false;
+}
+
+// The flight window is on the primary display (see CreateFlightWindow);
+// 0 and 1 stand for the hardware's default rate, which is not told.
+int Win32Platform::DisplayRefreshRate() {
+  DEVMODEA mode{};
+  mode.dmSize = sizeof mode;
+  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) || mode.dmDisplayFrequency <= 1) return 0;
+  return int(mode.dmDisplayFrequency);
+}
+
+// Whole milliseconds, rounded up: a frame a little late rather than a busy wait.
+void Win32Platform::WaitForMessage(double seconds) {
+  if (seconds <= 0) return;
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(std::ceil(seconds * 1000)), QS_ALLINPUT);
 }
 
 bool Win32Platform::CreateCoverWindow(const ScreenRect& monitor) { return windows_.CreateCover(monitor); }

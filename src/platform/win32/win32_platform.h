@@ -28,11 +28,14 @@ class Win32Platform : public Platform {
   bool CreateFlightWindow(const ScreenRect& monitor, int width, int height, int samples) override;
   bool CreateCoverWindow(const ScreenRect& monitor) override;
   void ShowWindows() override { windows_.Show(); }
-  void DestroyWindows() override { windows_.Destroy(); }
+  void DestroyWindows() override;
   void SwapBuffers() override { windows_.Swap(); }
+  int DisplayRefreshRate() override;
+  bool FlightWindowVisible() override { return windows_.FlightVisible(); }
   void FlightWindowCentre(int& x, int& y) override { windows_.FlightCentre(x, y); }
 
   bool PumpMessage(InputEvent& event) override { return windows_.Pump(event); }
+  void WaitForMessage(double seconds) override;
   void ShowCursor(bool show) override;
   void SetCursorPos(int x, int y) override;
 
@@ -54,4 +57,5 @@ class Win32Platform : public Platform {
   ModuleResources resources_;
   RegistrySettingsStore store_;
   AudioLibraryFile audio_;
+  bool timerPeriodSet_ = false;  // timeBeginPeriod(1) while the windows exist
 };

@@ -3,8 +3,10 @@
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <poll.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -59,9 +61,10 @@ X11HackPlatform::X11HackPlatform(SettingsStore& store, AudioLoader audio, uint32
     return;
   }
   // Only the window's own changes: no input, so the daemon's input stays the daemon's.
-  XSelectInput(display_, target, StructureNotifyMask);
+  XSelectInput(display_, target, StructureNotifyMask | VisibilityChangeMask);
   XSync(display_, False);
   window_ = drawnWindow = target;
+  mapped_ = attributes.map_state != IsUnmapped;
   width_ = attributes.width;
   height_ = attributes.height;
 }
@@ -152,8 +155,19 @@ bool X11HackPlatform::PumpMessage(InputEvent& event) {
     width_ = e.xconfigure.width;
     height_ = e.xconfigure.height;
     if (resized_) resized_(width_, height_);
+  } else if (e.type == MapNotify || e.type == UnmapNotify) {
+    if (e.xmap.window == window_) mapped_ = e.type == MapNotify;
+  } else if (e.type == VisibilityNotify && e.xvisibility.window == window_) {
+    obscured_ = e.xvisibility.state == VisibilityFullyObscured;
   }
   return true;
+}
+
+// Whole milliseconds, rounded up: a frame a little late rather than a busy wait.
+void X11HackPlatform::WaitForMessage(double seconds) {
+  if (!Attached() || seconds <= 0 || XPending(display_)) return;
+  pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+  poll(&connection, 1, int(std::ceil(seconds * 1000)));
 }
 
 void* X11HackPlatform::GetGLProcAddress(const char* name) {

@@ -3,7 +3,9 @@
 // The daemon owns the screen: this backend never selects input, never grabs
 // the keyboard or pointer, never touches the cursor, the display mode or the
 // gamma ramp. It learns only the window's size and its destruction; the
-// first ends in the resize handler, the second ends the run.
+// first ends in the resize handler, the second ends the run. Its
+// visibility (unmapped, or wholly covered) pauses the flight; the refresh
+// rate is not told, so the frame loop keeps to its default.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -41,9 +43,12 @@ class X11HackPlatform : public DesktopServices {
   void ShowWindows() override {}  // the owner maps its window
   void DestroyWindows() override;
   void SwapBuffers() override;
+  int DisplayRefreshRate() override { return 0; }
+  bool FlightWindowVisible() override { return mapped_ && !obscured_; }
   void FlightWindowCentre(int& x, int& y) override;
 
   bool PumpMessage(InputEvent& event) override;
+  void WaitForMessage(double seconds) override;
   void ShowCursor(bool) override {}
   void SetCursorPos(int, int) override {}
 
@@ -57,5 +62,6 @@ class X11HackPlatform : public DesktopServices {
   unsigned long window_ = 0;
   __GLXcontextRec* context_ = nullptr;
   int width_ = 0, height_ = 0;
+  bool mapped_ = true, obscured_ = false;  // from the window's map and visibility events
   ResizeHandler resized_;
 };
