@@ -3,7 +3,11 @@
 // one texture name, leaves it bound to GL_TEXTURE_2D and writes it into the
 // caller's field (an object's texture, texture2 or lens texture). When the
 // image cannot be loaded no texture is made and the field keeps its value.
-// Wrap modes and texture environment stay at the GL defaults.
+// Wrap modes and texture environment stay at the GL defaults. A picture of
+// the archive that is loaded again (another object naming it) binds the
+// texture made the first time, from the render resources' texture cache;
+// the log line is written all the same, and a load that failed is tried
+// again.
 #pragma once
 #include "assets/jpeg_decoder.h"
 #include "assets/tga_decoder.h"

@@ -155,3 +155,37 @@ TEST_F(ObjectFile, FlameAndParticleKeywords) {
 }
 
 }  // namespace
+
+namespace {
+
+// Objects naming one picture share one texture, whatever kind loads it; a
+// lens texture (one level) is its own; a missing picture is tried again.
+TEST_F(ObjectFile, APictureNamedTwiceIsUploadedOnce) {
+  Load("billboard\nbegin\ntexture textures\\red.jpg\nend\n"
+       "geometry meshes\\cube.dat\nmesh\nbegin a\nmaterial\n\tdef\n\tdet\n\tmap1 textures\\red.jpg\n"
+       "\tmap2 textures\\cyan.jpg\nend\n"
+       "mesh\nbegin b\nmaterial\n\tdef\n\tdet\n\tmap1 textures\\cyan.jpg\n\tmap2 textures\\red.jpg\nend\n"
+       "flare\nbegin\nlenseffect\n\tsize 1\n\ttexture textures\\red.jpg\n\ttexture textures\\red.jpg\n"
+       "\ttexture textures\\cyan.jpg\nend\n"
+       "billboard\nbegin\ntexture textures\\missing.jpg\nend\nbillboard\nbegin\ntexture textures\\missing.jpg\nend\n"
+       "ENDWORLD\n");
+  Billboard& board = Object<Billboard>(0);
+  MeshObject& a = Object<MeshObject>(1);
+  MeshObject& b = Object<MeshObject>(2);
+  Flare& flare = Object<Flare>(3);
+  EXPECT_TRUE(glIsTexture(board.texture));
+  EXPECT_EQ(a.texture, board.texture);
+  EXPECT_EQ(b.texture2, board.texture);
+  EXPECT_EQ(a.texture2, b.texture);
+  EXPECT_NE(a.texture, a.texture2);
+  EXPECT_EQ(flare.lensTextures[0], flare.lensTextures[1]);
+  EXPECT_NE(flare.lensTextures[0], board.texture);
+  EXPECT_NE(flare.lensTextures[2], flare.lensTextures[0]);
+  std::string text = log.str();
+  size_t first = text.find("Load texture <textures\\missing.jpg> ...failed!\n");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_NE(text.find("Load texture <textures\\missing.jpg> ...failed!\n", first + 1), std::string::npos);
+  EXPECT_NE(text.find("Load detail texture <textures\\red.jpg> ..."), std::string::npos);  // logged as before
+}
+
+}  // namespace
