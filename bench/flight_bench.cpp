@@ -11,6 +11,7 @@
 
 #include "assets/archive/archive_reader.h"
 #include "assets/resource_source.h"
+#include "assets/resources.h"
 #include "host/flight.h"
 #include "host/run_saver.h"
 #include "host/screensaver_app.h"
@@ -94,11 +95,11 @@ const int registered = [] {
 
 // The names of the archive's pictures: every one of them is a texture of
 // the flight (the objects', the font's, the dust's and the lens flares').
-std::vector<std::string> ArchivePictures(const ResourceSource& resources) {
+std::vector<std::string> ArchivePictures(const ResourceSource& resources, ArchiveDiagnostics& diagnostics) {
   ResourceBytes archive = resources.Find(CustomDataType, ArchiveResourceId);
   ArchiveView view{archive.data, archive.size, 0};
   std::vector<std::string> names;
-  ListArchiveMembers(view, [&](const ArchiveEntry& entry, bool) {
+  ListArchiveMembers(view, diagnostics, [&](const ArchiveEntry& entry, bool) {
     std::string name = entry.name;
     if (name.size() > 4 && (name.ends_with(".jpg") || name.ends_with(".tga"))) names.push_back(name);
   });
@@ -109,37 +110,41 @@ std::vector<std::string> ArchivePictures(const ResourceSource& resources) {
 // the flight loads (the archive's and the loading screen's resources), by
 // the texture loader the flight uses, in the same headless context.
 void TextureFloor(benchmark::State& state) {
-  EmbeddedResources resources;
+  EmbeddedResources source;
+  DiscardedDiagnostics diagnostics;
+  Resources resources(source, diagnostics);
   MemorySettingsStore store;
-  HeadlessPlatform platform(resources, store);
-  InstallResourceSource(&resources);
+  HeadlessPlatform platform(source, store);
   platform.CreateFlightWindow({0, 0, 64, 48}, 64, 48);
-  std::vector<std::string> pictures = ArchivePictures(resources);
+  DebugLog log;
+  GlExtensions gl;
+  std::vector<std::string> pictures = ArchivePictures(source, diagnostics);
   for (auto _ : state) {
+    RenderResources render(resources, log, gl);  // a new texture cache: every picture decoded again
     std::vector<GLuint> textures;
+    ImageStatus status;
     auto start = std::chrono::steady_clock::now();
     for (const std::string& name : pictures) {
       GLuint texture = 0;
       if (name.ends_with(".tga"))
-        texture = LoadTgaTexture(name.c_str(), false, 0, nullptr);
+        texture = LoadTgaTexture(render, name.c_str(), false, 0, status);
       else
-        LoadTexture(texture, name.c_str());
+        LoadTexture(render, texture, name.c_str());
       textures.push_back(texture);
     }
     const int resourcePictures[] = {133, 134, 129, 130, 131, 132};
     for (int id : resourcePictures) {
       GLuint texture = 0;
       if (id >= 133)
-        LoadTexture(texture, "", true, id);
+        LoadTexture(render, texture, "", true, id);
       else
-        texture = LoadTgaTexture("", true, id, nullptr);
+        texture = LoadTgaTexture(render, "", true, id, status);
       textures.push_back(texture);
     }
     glFinish();
     state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     glDeleteTextures(GLsizei(textures.size()), textures.data());
   }
-  InstallResourceSource(nullptr);
   state.counters["pictures"] = double(pictures.size() + 6);
 }
 BENCHMARK(TextureFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);

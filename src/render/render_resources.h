@@ -20,6 +20,9 @@ struct TextureCache {
 };
 
 struct RenderResources {
+  RenderResources(const Resources& resources, DebugLog& log, const GlExtensions& gl)
+      : resources(resources), log(log), gl(gl) {}
+
   const Resources& resources;
   DebugLog& log;
   const GlExtensions& gl;
