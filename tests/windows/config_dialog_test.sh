@@ -102,6 +102,7 @@ closed_with 0
 expected="Depth $depth
 DefGamma 0
 EnableMusic 1
+FrameLimit 0
 Galaxy 1
 Gamma 49
 Height $height
