@@ -124,6 +124,7 @@ TEST_F(FileStoreTest, ExtremeValuesStillGiveAUsableRecord) {
     EXPECT_TRUE(RuleOfStoredSetting("Gamma").Allows(settings.Gamma)) << value;
     EXPECT_TRUE(RuleOfStoredSetting("Volume").Allows(settings.Volume)) << value;
     EXPECT_TRUE(RuleOfStoredSetting("TimeScale").Allows(settings.TimeScale)) << value;
+    EXPECT_TRUE(RuleOfStoredSetting("FrameLimit").Allows(settings.FrameLimit)) << value;
     EXPECT_TRUE(IsUsableDisplaySize(settings.Width, settings.Height)) << value;
     EXPECT_TRUE(IsUsableDepth(settings.Depth)) << value;
     EXPECT_GT(settings.ViewPortHeight, 0) << value;
