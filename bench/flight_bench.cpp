@@ -115,7 +115,7 @@ void TextureFloor(benchmark::State& state) {
   Resources resources(source, diagnostics);
   MemorySettingsStore store;
   HeadlessPlatform platform(source, store);
-  platform.CreateFlightWindow({0, 0, 64, 48}, 64, 48);
+  platform.CreateFlightWindow({0, 0, 64, 48}, 64, 48, 0);
   DebugLog log;
   GlExtensions gl;
   std::vector<std::string> pictures = ArchivePictures(source, diagnostics);

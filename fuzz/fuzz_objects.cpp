@@ -20,7 +20,7 @@ namespace {
 struct HeadlessFlight {
   static constexpr int Width = 64, Height = 48;
   HeadlessFlight() {
-    if (!platform.CreateFlightWindow({0, 0, Width, Height}, Width, Height)) std::abort();
+    if (!platform.CreateFlightWindow({0, 0, Width, Height}, Width, Height, 0)) std::abort();
     settings.Width = Width, settings.Height = Height, settings.Depth = 32, settings.DefGamma = true;
     settings.ViewPortTop = settings.ViewPortHeight = Height;
     SavedGammaRamp gamma;
