@@ -71,6 +71,7 @@ TEST_F(FlightCommandTest, BadArgumentsAreRefusedByName) {
       {RunRender, {"render", "--size", "99999x99999", "-o", "x.png"}, "--size 99999x99999 is not a valid value"},
       {RunRender, {"render", "--size", "96x64x", "-o", "x.png"}, "--size 96x64x is not a valid value"},
       {RunRender, {"render", "--time", "2,abc", "-o", "x.png"}, "--time 2,abc is not a valid value"},
+      {RunRender, {"render", "--step", "5", "-o", "x.png"}, "--step 5 is not a valid value"},
       {RunRender, {"render", "-o", "/nonexistent/x.png"}, "cannot write /nonexistent/x.png"},
       {RunRender, {"render", "-o", "r7.gif"}, "-o r7.gif: a frame is written as .png, .bmp or .jpg"},
       {RunRender, {"render", "--sheet", "s.bmp"}, "--sheet s.bmp: the sheet is written as .png"},

@@ -51,6 +51,7 @@ struct FlightOptions {
   std::string sceneDir;  // the folder of a --scene given as "dir\file", with its '\'
   std::string output, sheet;
   int fitWidth = 0, fitHeight = 0;  // --fit: frames scaled to this size
+  double step = FrameSeconds;       // --step: the clock's step up to a second before a frame taken
   bool ok = true;
 };
 
@@ -147,6 +148,8 @@ Refusal ParseOption(FlightOptions& o, const std::string& a, const char* next) {
     if (!ParseSize(next, 1, 1, o.fitWidth, o.fitHeight)) return invalid + " (1x1 to 8192x8192)";
   } else if (a == "--sheet") {
     o.sheet = next;
+  } else if (a == "--step") {
+    if (!ParseDouble(next, o.step) || o.step < FrameSeconds || o.step > 1) return invalid + " (1/60 to 1 seconds)";
   }
   return {};
 }
@@ -154,7 +157,7 @@ Refusal ParseOption(FlightOptions& o, const std::string& a, const char* next) {
 bool KnownOption(const std::string& a, bool render) {
   for (const char* name : {"--archive", "--seed", "--galaxy", "--timescale", "--set", "--hours"})
     if (a == name) return !render || a != "--hours";
-  for (const char* name : {"--size", "--at", "--time", "--world", "--scene", "-o", "--fit", "--sheet"})
+  for (const char* name : {"--size", "--at", "--time", "--world", "--scene", "-o", "--fit", "--sheet", "--step"})
     if (a == name) return render;
   return false;
 }
@@ -349,7 +352,9 @@ class FrameTaker {
   FrameTaker(const FlightOptions& options, ScreensaverApp& app, ContactSheet* sheet)
       : options_(options), app_(app), sheet_(sheet) {}
 
-  void OnFrame(HeadlessPlatform& platform, int64_t frame) {
+  void OnFrame(HeadlessPlatform& platform) {
+    if (step_ == FrameSeconds) ++fineFrames_;
+    else coarseSeconds_ += step_;
     if (next_ >= options_.times.size()) return;
     if (LeftTheScene()) {
       std::fprintf(stderr, "qvtool: no scene %s of world %s that lasts %g s\n", options_.scene.c_str(),
@@ -359,8 +364,11 @@ class FrameTaker {
       Quit(platform);
       return;
     }
-    double now = Now(frame);
-    if (now < options_.times[next_]) return;
+    double now = Now();
+    if (now < options_.times[next_]) {
+      Pace(platform, now);
+      return;
+    }
     std::vector<uint8_t> rgb =
         TopRowFirstRgb(platform.ReadPixels(0, 0, options_.width, options_.height), options_.width, options_.height);
     if (!options_.output.empty()) {
@@ -370,10 +378,19 @@ class FrameTaker {
     }
     if (sheet_) sheet_->Add(options_.width, options_.height, rgb, Label(options_.times[next_]));
     if (++next_ == options_.times.size()) Quit(platform);
+    else Pace(platform, now);
   }
   bool complete() const { return next_ == options_.times.size() && !failed_; }
 
  private:
+  // Coarse steps skip the frames nobody sees; the last second before a
+  // frame taken goes at the flight's own rate, so what moves with the frame
+  // time (dust, particles, flames) has settled.
+  void Pace(HeadlessPlatform& platform, double now) {
+    bool near = options_.times[next_] - now < 1 + options_.step;
+    step_ = near || now < 0 ? FrameSeconds : options_.step;
+    platform.SetSecondsPerFrame(step_);
+  }
   static void Quit(HeadlessPlatform& platform) {
     InputEvent quit;
     quit.kind = InputEvent::Kind::Quit;
@@ -393,8 +410,8 @@ class FrameTaker {
   }
   // One scene: its scene time, once the flight has started. Otherwise the
   // seconds since the start, loading screen and intro included.
-  double Now(int64_t frame) const {
-    if (options_.world.empty()) return double(frame) * FrameSeconds;
+  double Now() const {
+    if (options_.world.empty()) return double(fineFrames_) * FrameSeconds + coarseSeconds_;
     const Flight* flight = app_.flight.get();
     if (!flight || flight->director.sceneLoads == 0) return -1;
     return flight->director.sceneTime;
@@ -427,6 +444,11 @@ class FrameTaker {
   ContactSheet* sheet_;
   size_t next_ = 0;
   bool failed_ = false;
+  // The virtual clock since the start: frames at the flight's rate counted,
+  // so the default steps land on the frames they always did.
+  double step_ = FrameSeconds;  // its step at the last SwapBuffers
+  int64_t fineFrames_ = 0;
+  double coarseSeconds_ = 0;
 };
 
 }  // namespace
@@ -455,7 +477,7 @@ int RunRender(int argc, char** argv) {
 
   ContactSheet sheet(320, int(320L * options.height / options.width), 4, QV_LABEL_FONT);
   FrameTaker taker(options, app, options.sheet.empty() ? nullptr : &sheet);
-  platform.SetFrameHook([&taker](HeadlessPlatform& p, int64_t frame) { taker.OnFrame(p, frame); });
+  platform.SetFrameHook([&taker](HeadlessPlatform& p, int64_t) { taker.OnFrame(p); });
   RunStatus status = RunSaver(app);
   if (status != RunStatus::Ok) {
     std::fprintf(stderr, "qvtool render: the flight could not start: %s\n", RunStatusText(status));

@@ -27,7 +27,7 @@ const Command kCommands[] = {
      "simulate [--archive FILE] [--seed N] [--galaxy on|off] [--timescale 0..3] [--hours H] [--set NAME=VALUE]"},
     {"render", RunRender,
      "render [--archive FILE] [--size WxH] [--seed N] [--at S[,S...]] [--world NAME --scene FILE --time T[,T...]]\n"
-     "                           [--set NAME=VALUE] [--fit WxH] -o OUT.png|OUT.bmp|OUT.jpg | --sheet SHEET.png"},
+     "                           [--set NAME=VALUE] [--fit WxH] [--step S] -o OUT.png|OUT.bmp|OUT.jpg | --sheet SHEET.png"},
     {"sheet", RunSheet, "sheet [FILE] [--meshes] -o OUT.png  every picture (or mesh) of an archive on one sheet"},
     {"meshview", RunMeshView, "meshview FILE.dat... -o OUT.png [--size WxH] [--uv]  four lit views of meshes"},
 };
