@@ -17,7 +17,16 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::vector<Body> kBodies = {{"moon", {0, 0, 0}, 1000, false}, {"moon_at", {0, 0, 0}, 1040, false}};
-const std::map<std::string, float> kShips = {{"lead", 20}, {"wing", 20}};
+// Ships as cubes 40 across; "long" is a hull 100 long and 10 thick.
+ShipShape Cube() {
+  ShipShape cube{35, {}};
+  for (float x : {-20.f, 20.f})
+    for (float y : {-20.f, 20.f})
+      for (float z : {-20.f, 20.f}) cube.points.push_back({x, y, z});
+  return cube;
+}
+const ShipShape kLong{50, {{50, 0, 0}, {-50, 0, 0}, {0, 5, 0}, {0, -5, 0}, {0, 0, 5}, {0, 0, -5}}};
+const std::map<std::string, ShipShape> kShips = {{"lead", Cube()}, {"wing", Cube()}, {"long", kLong}};
 
 ShotLint Lint(const std::string& shotText, bool skyAllowed = false) {
   ShotFile file;
@@ -67,14 +76,27 @@ TEST(FilmLint, AChasedShipMustFillItsShareAndEveryShipMustBeSeen) {
     text.replace(text.find("WING"), 4, wing);
     return Lint(text);
   };
-  // 20 units across 40 px is 5 % of the width: far too small, every second.
+  // 40 units across at 480 is 42 px, about 6 % of the width off centre: far too small.
   std::string far = Faults(with("500", "30"));
-  EXPECT_NE(far.find("at 0-19 s: the chased lead holds 5 % of the width"), std::string::npos) << far;
-  // At 110 behind it holds about 23 %; the wingman behind the camera is never seen.
+  EXPECT_NE(far.find("at 0-19 s: the chased lead holds 6 % of the width"), std::string::npos) << far;
+  // At 110 behind it holds about 28 %; the wingman behind the camera is never seen.
   std::string near = Faults(with("110", "-400"));
   EXPECT_EQ(near.find("chased"), std::string::npos) << near;
   EXPECT_NE(near.find("ship wing never comes into view"), std::string::npos) << near;
   EXPECT_EQ(Faults(with("110", "40")).find("never"), std::string::npos);
+}
+
+// A long hull seen end-on is as narrow as it is thick, and as wide as it is
+// long from the side: its width comes from its points in its pose, not from
+// its sphere.
+TEST(FilmLint, AShipsWidthFollowsItsPose) {
+  auto width = [](const char* slot) {
+    ShotLint lint = Lint(std::string("shot s 20\n camera\n  follow long ") + slot + " " + slot +
+                         "\n  look ship long\n  frame 0.3 0\n end\n ship long\n  path V(0 -3000 0) V(0 3000 0)\n end\nend\n");
+    return lint.seconds.empty() ? 0.f : lint.seconds[10].width;
+  };
+  EXPECT_NEAR(width("V(-300 0 0)"), 10 / 300.f / 0.8f * 400, 3);
+  EXPECT_NEAR(width("V(0 300 0)"), 100 / 300.f / 0.8f * 400, 15);  // off centre: a little wider
 }
 
 TEST(FilmLint, OpenSkyCountsOnlyOutsideTheFadesAndWhereItIsNotAllowed) {
@@ -119,7 +141,8 @@ TEST(FilmLint, SceneryTakesSizesFromObjectAndMeshFiles) {
   EXPECT_FLOAT_EQ(bodies[1].radius, 24);
   EXPECT_EQ(bodies[2].name, "galaxy_x");
   EXPECT_TRUE(bodies[2].card);
-  EXPECT_FLOAT_EQ(scenery.shipRadius["ship1"], 12);
+  EXPECT_FLOAT_EQ(scenery.ships["ship1"].radius, 12);
+  EXPECT_EQ(scenery.ships["ship1"].points.size(), 3u);
 
   fs::remove(art / "meshes" / "box.dat");
   EXPECT_FALSE(LoadScenery(archive.string(), art.string(), scenery, errors));

@@ -41,7 +41,7 @@ int LintFilm(const std::string& shotDir, const std::string& archiveFolder, const
       if (!BuildShot(shot, ViewExtent{}, built, errors)) continue;  // MakeFilm has said why
       // The galaxy worlds' approaches fly through open sky.
       const bool skyAllowed = file.world.find("galaxy") != std::string::npos;
-      const ShotLint lint = LintShot(shot, built, world->second, scenery.shipRadius, skyAllowed);
+      const ShotLint lint = LintShot(shot, built, world->second, scenery.ships, skyAllowed);
       PrintShot(file, shot, lint);
       ++shots;
       faulty += lint.faults.empty() ? 0 : 1;

@@ -54,6 +54,26 @@ Projection Project(const Eye& eye, Vec3 centre, float radius) {
   return p;
 }
 
+// A ship as the picture shows it: where its origin lies, and how wide its
+// points spread across the picture in its pose (x forward, y left, z up).
+Projection ProjectShip(const Eye& eye, const MeshObject& ship, const ShipShape& shape) {
+  Projection p = Project(eye, ship.position, shape.radius);
+  if (!p.inView || shape.points.empty()) return p;
+  const Vec3 left = Negate(ship.right), up = Cross(ship.look, left);
+  float lowest = 0, highest = 0;
+  for (size_t i = 0; i < shape.points.size(); ++i) {
+    const Vec3 q = shape.points[i];
+    const Vec3 d = Sub(Add(ship.position, Add(Scale(ship.look, q.x), Add(Scale(left, q.y), Scale(up, q.z)))), eye.position);
+    const float x = Dot(d, eye.look);
+    if (x < 1) return p;  // a point beside or behind the eye: the sphere's width stands
+    const float u = -Dot(d, eye.left) / x / kView.right;
+    lowest = i == 0 ? u : std::fmin(lowest, u);
+    highest = i == 0 ? u : std::fmax(highest, u);
+  }
+  p.width = std::fmin((highest - lowest) * kHalfWidthPx, 20 * kHalfWidthPx);
+  return p;
+}
+
 float AngleBetween(Vec3 a, Vec3 b) {
   return std::acos(std::fmax(-1.0f, std::fmin(1.0f, Dot(Normalize(a), Normalize(b))))) / kDegree;
 }
@@ -90,17 +110,17 @@ std::string SubjectOf(const Shot& shot, const std::vector<Body>& bodies) {
 struct Ships {
   ObjectContext context;
   std::vector<std::unique_ptr<MeshObject>> meshes;
-  std::vector<float> radius;
+  std::vector<ShipShape> shapes;
 
-  Ships(const BuiltShot& built, const SceneDirector& director, const std::map<std::string, float>& shipRadius) {
+  Ships(const BuiltShot& built, const SceneDirector& director, const std::map<std::string, ShipShape>& known) {
     context.camera = &director.view;
     for (const BuiltTrack& track : built.ships) {
       auto mesh = std::make_unique<MeshObject>(context, 0);
       std::snprintf(mesh->name, sizeof mesh->name, "%s", track.name.c_str());
       mesh->track = track.keys;
       PrepareTrack(mesh->track);
-      auto size = shipRadius.find(track.name);
-      radius.push_back(size == shipRadius.end() ? 0 : size->second);
+      auto shape = known.find(track.name);
+      shapes.push_back(shape == known.end() ? ShipShape{} : shape->second);
       meshes.push_back(std::move(mesh));
     }
   }
@@ -109,8 +129,8 @@ struct Ships {
 class Flight {
  public:
   Flight(const Shot& shot, const BuiltShot& built, const std::vector<Body>& bodies,
-         const std::map<std::string, float>& shipRadius, bool skyAllowed)
-      : shot_(shot), bodies_(bodies), ships_(built, director_, shipRadius), skyAllowed_(skyAllowed) {
+         const std::map<std::string, ShipShape>& ships, bool skyAllowed)
+      : shot_(shot), bodies_(bodies), ships_(built, director_, ships), skyAllowed_(skyAllowed) {
     director_.track = built.camera.keys;
     PrepareTrack(director_.track);
   }
@@ -130,13 +150,12 @@ class Flight {
       Eye eye = Evaluate(t);
       const bool underFade = t < shot_.fadeIn.seconds || t > shot_.length - shot_.fadeOut.seconds;
       for (size_t s = 0; s < ships_.meshes.size(); ++s) {
-        const Projection p = Project(eye, ships_.meshes[s]->position, ships_.radius[s]);
+        const Projection p = ProjectShip(eye, *ships_.meshes[s], ships_.shapes[s]);
         if (!underFade) widest[s] = std::fmax(widest[s], p.width);
       }
       Vec3 centre{0, 0, 0};
-      float radius = 0;
-      const bool hasSubject = SubjectAt(centre, radius);
-      const Projection subject = hasSubject ? Project(eye, centre, radius) : Projection{};
+      const bool hasSubject = SubjectAt(centre);
+      const Projection subject = hasSubject ? ProjectSubject(eye) : Projection{};
       const bool onlySky = OnlySky(eye);
       if (atSecond) lint_.seconds.push_back({second, subject.width, subject.u, subject.v, onlySky});
       if (underFade) continue;
@@ -212,32 +231,43 @@ class Flight {
 
   bool FindSubject() const {
     Vec3 centre;
-    float radius;
-    return SubjectAt(centre, radius);
+    return SubjectAt(centre);
   }
 
-  bool SubjectAt(Vec3& centre, float& radius) const {
+  // The subject's ship index, or -1 for a body or none.
+  int SubjectShip() const {
+    for (size_t s = 0; s < ships_.meshes.size(); ++s)
+      if (lint_.subject == ships_.meshes[s]->name) return int(s);
+    return -1;
+  }
+  const Body* SubjectBody() const {
+    for (const Body& body : bodies_)
+      if (body.name == lint_.subject) return &body;
+    return nullptr;
+  }
+
+  bool SubjectAt(Vec3& centre) const {
     if (lint_.subject.empty()) return false;
-    for (size_t s = 0; s < ships_.meshes.size(); ++s) {
-      if (lint_.subject != ships_.meshes[s]->name) continue;
-      centre = ships_.meshes[s]->position;
-      radius = ships_.radius[s];
+    if (int s = SubjectShip(); s >= 0) {
+      centre = ships_.meshes[size_t(s)]->position;
       return true;
     }
-    for (const Body& body : bodies_) {
-      if (body.name != lint_.subject) continue;
-      centre = body.centre;
-      radius = body.radius;
-      return true;
-    }
-    return false;
+    const Body* body = SubjectBody();
+    if (body) centre = body->centre;
+    return body != nullptr;
+  }
+
+  Projection ProjectSubject(const Eye& eye) const {
+    if (int s = SubjectShip(); s >= 0) return ProjectShip(eye, *ships_.meshes[size_t(s)], ships_.shapes[size_t(s)]);
+    const Body* body = SubjectBody();
+    return Project(eye, body->centre, body->radius);
   }
 
   bool OnlySky(const Eye& eye) const {
     for (const Body& body : bodies_)
       if (Project(eye, body.centre, body.radius).width >= kSeenPx) return false;
     for (size_t s = 0; s < ships_.meshes.size(); ++s)
-      if (Project(eye, ships_.meshes[s]->position, ships_.radius[s]).width >= kSeenPx) return false;
+      if (ProjectShip(eye, *ships_.meshes[s], ships_.shapes[s]).width >= kSeenPx) return false;
     return true;
   }
 
@@ -257,6 +287,6 @@ class Flight {
 }  // namespace
 
 ShotLint LintShot(const Shot& shot, const BuiltShot& built, const std::vector<Body>& bodies,
-                  const std::map<std::string, float>& shipRadius, bool skyAllowed) {
-  return Flight(shot, built, bodies, shipRadius, skyAllowed).Fly();
+                  const std::map<std::string, ShipShape>& ships, bool skyAllowed) {
+  return Flight(shot, built, bodies, ships, skyAllowed).Fly();
 }

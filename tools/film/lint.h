@@ -35,7 +35,7 @@ struct ShotLint {
   std::vector<std::string> faults;  // "at N s: what", in time order
 };
 
-// Flies one built shot among the world's bodies; shipRadius gives every
-// ship's size by name.
+// Flies one built shot among the world's bodies; ships gives every ship's
+// shape by name.
 ShotLint LintShot(const Shot& shot, const BuiltShot& built, const std::vector<Body>& bodies,
-                  const std::map<std::string, float>& shipRadius, bool skyAllowed);
+                  const std::map<std::string, ShipShape>& ships, bool skyAllowed);

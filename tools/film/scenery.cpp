@@ -41,10 +41,12 @@ int Scan(const std::string& line, const char* pattern, Fields&... fields) {
   return script_fields::Scan(line.c_str(), pattern, slots, sizeof...(Fields));
 }
 
-// The largest distance of a mesh's corners from its origin, which the mesh
-// is placed, turned and scaled about.
-bool MeshReach(const std::string& archiveFolder, const std::string& artFolder, const std::string& member,
-               float& reach, std::string& errors) {
+constexpr uint32_t kShapePoints = 400;  // enough for a silhouette's extent
+
+// A mesh's vertices about its origin, which it is placed, turned and scaled
+// about, and the largest distance of one from it.
+bool MeshShape(const std::string& archiveFolder, const std::string& artFolder, const std::string& member,
+               ShipShape& shape, std::string& errors) {
   std::vector<uint8_t> bytes;
   if (!ReadBytes(DiskPath(archiveFolder, member), bytes) && !ReadBytes(DiskPath(artFolder, member), bytes)) {
     errors += member + ": no such mesh under " + archiveFolder + " or " + artFolder + "\n";
@@ -56,9 +58,13 @@ bool MeshReach(const std::string& archiveFolder, const std::string& artFolder, c
     errors += member + ": " + check.problem + "\n";
     return false;
   }
-  reach = 0;
-  for (uint32_t i = 0; i < mesh.vertexCount; ++i)
-    reach = std::fmax(reach, std::sqrt(mesh.x[i] * mesh.x[i] + mesh.y[i] * mesh.y[i] + mesh.z[i] * mesh.z[i]));
+  shape = ShipShape{};
+  const uint32_t stride = mesh.vertexCount / kShapePoints + 1;
+  for (uint32_t i = 0; i < mesh.vertexCount; ++i) {
+    const Vec3 p{mesh.x[i], mesh.y[i], mesh.z[i]};
+    shape.radius = std::fmax(shape.radius, Length(p));
+    if (i % stride == 0) shape.points.push_back(p);
+  }
   return true;
 }
 
@@ -83,27 +89,28 @@ class ObjectReader {
       : archive_(archiveFolder), art_(artFolder), errors_(errors) {}
 
   // The bodies of one object file; meshes keep their names in meshes.
-  bool Read(const std::string& member, std::vector<Body>& bodies, std::map<std::string, float>* meshes) {
+  bool Read(const std::string& member, std::vector<Body>& bodies, std::map<std::string, ShipShape>* meshes) {
     std::vector<std::string> lines;
     if (!ReadLines(archive_, member, lines)) {
       errors_ += member + ": cannot be read under " + archive_ + "\n";
       return false;
     }
     bool ok = true;
-    float reach = 0;
+    ShipShape shape;
     for (size_t i = 0; i < lines.size(); ++i) {
       const std::string& line = lines[i];
       if (Starts(line, "ENDWORLD")) break;
       if (Starts(line, "geometry")) {
         char path[ScriptReader::LineCapacity] = {};
-        ok = Scan(line, "geometry %s", path) == 1 && MeshReach(archive_, art_, path, reach, errors_) && ok;
+        ok = Scan(line, "geometry %s", path) == 1 && MeshShape(archive_, art_, path, shape, errors_) && ok;
         continue;
       }
       for (const char* kind : {"sphere", "billboard", "mesh"}) {
         if (!Starts(line, kind)) continue;
         Block block = ReadBlock(kind, lines, i);
-        if (block.kind == "mesh" && meshes) (*meshes)[block.name] = reach * block.scale;
-        if (block.kind == "mesh" && !meshes) bodies.push_back({block.name, block.position, reach * block.scale, false});
+        if (block.kind == "mesh" && meshes) (*meshes)[block.name] = Scaled(shape, block.scale);
+        if (block.kind == "mesh" && !meshes)
+          bodies.push_back({block.name, block.position, shape.radius * block.scale, false});
         if (block.kind == "sphere" && !block.env) bodies.push_back({block.name, block.position, block.radius, false});
         if (block.kind == "billboard" && block.fixed && !block.parented && !block.env)
           bodies.push_back({CardName(block.texture), block.position, block.size, true});
@@ -114,6 +121,11 @@ class ObjectReader {
   }
 
  private:
+  static ShipShape Scaled(ShipShape shape, float scale) {
+    shape.radius *= scale;
+    for (Vec3& p : shape.points) p = Scale(p, scale);
+    return shape;
+  }
   static Block ReadBlock(const char* kind, const std::vector<std::string>& lines, size_t& i) {
     Block block;
     block.kind = kind;
@@ -162,5 +174,5 @@ bool LoadScenery(const std::string& archiveFolder, const std::string& artFolder,
       ok = reader.Read(word, scenery.worlds[world], nullptr) && ok;
   }
   std::vector<Body> none;
-  return reader.Read("dynamic.txt", none, &scenery.shipRadius) && ok;
+  return reader.Read("dynamic.txt", none, &scenery.ships) && ok;
 }

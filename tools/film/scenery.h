@@ -1,6 +1,7 @@
 // Scenery: what a camera can see in each world, as bounding spheres: the
 // planets and shells, the meshes (stations, platforms, rocks), the fixed
-// picture cards (galaxies), and the ships of dynamic.txt by name. The sizes
+// picture cards (galaxies); and the ships of dynamic.txt by name, as their
+// mesh points, since a long hull seen end-on is far narrower than its sphere. The sizes
 // come from the object files under the archive folder (through the
 // director's own field scanner) and, for meshes, from the mesh files in the
 // archive or the generated art folder, through the mesh parser.
@@ -18,9 +19,15 @@ struct Body {
   bool card = false;  // a picture card fixed in space (a galaxy)
 };
 
+// A ship in its own axes (x forward, y left, z up), scaled as placed.
+struct ShipShape {
+  float radius = 0;          // of its bounding sphere about its origin
+  std::vector<Vec3> points;  // its mesh's vertices, thinned to a few hundred
+};
+
 struct Scenery {
   std::map<std::string, std::vector<Body>> worlds;  // by world name
-  std::map<std::string, float> shipRadius;          // by ship name
+  std::map<std::string, ShipShape> ships;           // by ship name
 };
 
 // Reads worlds.txt, every world's object file and dynamic.txt. Mesh files
