@@ -42,6 +42,24 @@ double BoundingRadius(const Model& m) {
   return r;
 }
 
+// A place beside a lane, just outside its clear space: rocks that line the
+// ways the camera flies, so a flight through the field passes them close.
+// Lanes of one point (the views round a landmark) have no side.
+bool BesideALane(const FieldPlan& plan, uint32_t seed, uint32_t attempt, double size, DVec3& p) {
+  std::vector<const Lane*> ways;
+  for (const Lane& lane : plan.lanes)
+    if (lane.way.size() >= 2) ways.push_back(&lane);
+  if (ways.empty()) return false;
+  auto unit = [&](uint32_t k) { return double(HashUnit(seed + k, attempt)); };
+  const Lane& lane = *ways[size_t(unit(13) * double(ways.size())) % ways.size()];
+  const size_t i = size_t(unit(14) * double(lane.way.size() - 1)) % (lane.way.size() - 1);
+  const DVec3 a = lane.way[i], along = Sub(lane.way[i + 1], a);
+  const DVec3 side = Normalize(Cross(along, RandomAxis(seed + 15, attempt)));
+  const double reach = lane.clear + size + 40 + 450 * unit(16);
+  p = Add(Add(a, Scale(along, unit(17))), Scale(Mul(side, {1, 1, 0.5}), reach));
+  return true;
+}
+
 bool Inside(const FieldPlan& plan, DVec3 p, double r) {
   return p.x - r >= plan.low.x && p.y - r >= plan.low.y && p.z - r >= plan.low.z && p.x + r <= plan.high.x &&
          p.y + r <= plan.high.y && p.z + r <= plan.high.z;
@@ -78,7 +96,7 @@ double DistanceToWay(const Lane& lane, DVec3 p) {
 
 std::vector<FieldPlan> ShippedFields() {
   FieldPlan green{"worlds/green/green_ast/world.txt", "textures\\rock_greybrown.jpg", 31, {-5200, -5200, -1000},
-                  {5200, 5400, 1000}, 250, {}, {}, {}};
+                  {5200, 5400, 1000}, 340, {}, {}, {}};
   green.landmarks.push_back({3, {0, 0, 0}, {0.2687, 0.8165, 0.511}, 140, 18, 0});
   green.clusters = {{{-3200, 2600, 100}, 700},  {{2600, -2600, -150}, 650}, {{-2600, -3400, 300}, 600},
                     {{3400, 2900, 200}, 750},   {{-500, 3900, 0}, 600},    {{600, -1200, -200}, 500},
@@ -92,7 +110,7 @@ std::vector<FieldPlan> ShippedFields() {
       Way({{150, 4800, -120}, {-100, 1650, 0}}, 420),                                        // the ride beside a frigate
   };
   FieldPlan red{"worlds/red/red_aster/world.txt", "textures\\rock_darkred.jpg", 57, {-5300, -5300, -1100},
-                {5200, 5500, 1100}, 250, {}, {}, {}};
+                {5200, 5500, 1100}, 340, {}, {}, {}};
   red.landmarks.push_back({3, {1500, -2600, 200}, {0.2687, 0.8165, 0.511}, 254, 16, 0});
   red.landmarks.push_back({8, {-3600, -1200, -250}, {-0.4058, -0.9134, 0.0321}, 187, 17, 0});
   red.clusters = {{{-3000, 3300, 200}, 700}, {{3300, 2600, -200}, 650}, {{-1200, -4200, 0}, 600},
@@ -105,7 +123,7 @@ std::vector<FieldPlan> ShippedFields() {
       Way({{0, -2000, 100}, {1200, 900, 150}}, 520),                               // the freighter and its circling camera
       Way({{4800, 3800, 0}, {1800, 2200, 50}, {-900, 2600, 0}, {-4400, 3600, 100}}, 260),  // the chase out
       Way({{-2200, -3000, -100}, {-2100, -2900, 1600}, {-1900, -2700, 3300}}, 300),        // the rise
-      Way({{4200, -250, 140}, {2200, -560, 100}, {400, -560, 110}, {500, -330, 230}}, 300),  // the frigate and its escort
+      Way({{1615, -498, 114}, {985, -536, 110}, {900, -290, 200}, {870, -270, 215}}, 300),  // the frigate and its escort
   };
   return {green, red};
 }
@@ -121,19 +139,22 @@ std::vector<PlacedRock> LayOut(const FieldPlan& plan, const std::vector<Model>& 
   const uint32_t seed = plan.seed;
   for (uint32_t attempt = 0; int(placed.size()) < plan.count && attempt < 200000; ++attempt) {
     auto unit = [&](uint32_t k) { return double(HashUnit(seed + k, attempt)); };
-    DVec3 p;
-    if (!plan.clusters.empty() && unit(1) < 0.7) {
-      const Cluster& c = plan.clusters[size_t(unit(2) * double(plan.clusters.size())) % plan.clusters.size()];
-      p = Add(c.centre, {c.radius * Normal(seed + 3, attempt), c.radius * Normal(seed + 4, attempt),
-                         0.4 * c.radius * Normal(seed + 5, attempt)});
-    } else {
-      p = {plan.low.x + unit(6) * (plan.high.x - plan.low.x), plan.low.y + unit(7) * (plan.high.y - plan.low.y),
-           plan.low.z + unit(8) * (plan.high.z - plan.low.z)};
-    }
     // Many small rocks, few large: 16 to 112 units of bounding radius.
     int shape = int(unit(9) * double(rocks.size())) % int(rocks.size());
     double size = 16 * std::pow(7.0, std::pow(unit(10), 1.7));
     double scale = size / radius[size_t(shape)];
+    // A third line the lanes, most of the rest gather in clusters.
+    DVec3 p;
+    const double pick = unit(1);
+    const bool lining = pick < 0.35 && BesideALane(plan, seed, attempt, size, p);
+    if (!lining && !plan.clusters.empty() && pick < 0.8) {
+      const Cluster& c = plan.clusters[size_t(unit(2) * double(plan.clusters.size())) % plan.clusters.size()];
+      p = Add(c.centre, {c.radius * Normal(seed + 3, attempt), c.radius * Normal(seed + 4, attempt),
+                         0.4 * c.radius * Normal(seed + 5, attempt)});
+    } else if (!lining) {
+      p = {plan.low.x + unit(6) * (plan.high.x - plan.low.x), plan.low.y + unit(7) * (plan.high.y - plan.low.y),
+           plan.low.z + unit(8) * (plan.high.z - plan.low.z)};
+    }
     if (!Inside(plan, p, size) || !Free(plan, placed, p, size)) continue;
     placed.push_back({shape, p, RandomAxis(seed + 11, attempt), 360 * unit(12), scale, size});
   }

@@ -1,6 +1,7 @@
 // Asteroid fields: where the rocks of a world stand. Rocks gather in clusters
-// over a thin slab of space, keep a gap between one another, and stay out of
-// the lanes the camera and the ships fly along. World units throughout.
+// over a thin slab of space and line the lanes the camera and the ships fly
+// along, keep a gap between one another, and stay out of those lanes. World
+// units throughout.
 #pragma once
 #include <string>
 #include <vector>
