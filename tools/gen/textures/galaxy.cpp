@@ -67,7 +67,7 @@ RgbImage GalaxyHaze() {
   return RadialSprite(512, [&](float r, float angle) {
     float x = r * std::cos(angle), y = r * std::sin(angle);
     float mottle = 0.8f + 0.2f * Smoothstep(-2, 2, n.Fbm(x * 5, y * 5, 0.5f, 4) / 0.16f);
-    float v = (0.9f * std::exp(-r / 0.22f) + 0.25f * std::exp(-r / 0.5f)) * Smoothstep(0.98f, 0.6f, r) * mottle;
+    float v = (0.5f * std::exp(-r / 0.22f) + 0.3f * std::exp(-r / 0.5f)) * Smoothstep(0.98f, 0.6f, r) * mottle;
     return ToneMap(Scale({1.0f, 0.9f, 0.78f}, v));
   }, 2);
 }
