@@ -44,20 +44,30 @@ double BoundingRadius(const Model& m) {
 
 // A place beside a lane, just outside its clear space: rocks that line the
 // ways the camera flies, so a flight through the field passes them close.
-// Lanes of one point (the views round a landmark) have no side.
+// Every stretch of way is as likely as any other of its length; lanes of one
+// point (the views round a landmark) have no side.
 bool BesideALane(const FieldPlan& plan, uint32_t seed, uint32_t attempt, double size, DVec3& p) {
-  std::vector<const Lane*> ways;
+  double total = 0;
   for (const Lane& lane : plan.lanes)
-    if (lane.way.size() >= 2) ways.push_back(&lane);
-  if (ways.empty()) return false;
+    for (size_t i = 0; i + 1 < lane.way.size(); ++i) total += Length(Sub(lane.way[i + 1], lane.way[i]));
+  if (total <= 0) return false;
   auto unit = [&](uint32_t k) { return double(HashUnit(seed + k, attempt)); };
-  const Lane& lane = *ways[size_t(unit(13) * double(ways.size())) % ways.size()];
-  const size_t i = size_t(unit(14) * double(lane.way.size() - 1)) % (lane.way.size() - 1);
-  const DVec3 a = lane.way[i], along = Sub(lane.way[i + 1], a);
-  const DVec3 side = Normalize(Cross(along, RandomAxis(seed + 15, attempt)));
-  const double reach = lane.clear + size + 40 + 450 * unit(16);
-  p = Add(Add(a, Scale(along, unit(17))), Scale(Mul(side, {1, 1, 0.5}), reach));
-  return true;
+  double at = unit(13) * total;
+  for (const Lane& lane : plan.lanes) {
+    for (size_t i = 0; i + 1 < lane.way.size(); ++i) {
+      const DVec3 a = lane.way[i], along = Sub(lane.way[i + 1], a);
+      const double length = Length(along);
+      if (at > length) {
+        at -= length;
+        continue;
+      }
+      const DVec3 side = Normalize(Cross(along, RandomAxis(seed + 15, attempt)));
+      const double reach = lane.clear + size + 40 + 450 * unit(16);
+      p = Add(Add(a, Scale(along, at / length)), Scale(Mul(side, {1, 1, 0.5}), reach));
+      return true;
+    }
+  }
+  return false;
 }
 
 bool Inside(const FieldPlan& plan, DVec3 p, double r) {
@@ -96,7 +106,7 @@ double DistanceToWay(const Lane& lane, DVec3 p) {
 
 std::vector<FieldPlan> ShippedFields() {
   FieldPlan green{"worlds/green/green_ast/world.txt", "textures\\rock_greybrown.jpg", 31, {-5200, -5200, -1000},
-                  {5200, 5400, 1000}, 340, {}, {}, {}};
+                  {5200, 5400, 1000}, 450, {}, {}, {}};
   green.landmarks.push_back({3, {0, 0, 0}, {0.2687, 0.8165, 0.511}, 140, 18, 0});
   green.clusters = {{{-3200, 2600, 100}, 700},  {{2600, -2600, -150}, 650}, {{-2600, -3400, 300}, 600},
                     {{3400, 2900, 200}, 750},   {{-500, 3900, 0}, 600},    {{600, -1200, -200}, 500},
@@ -110,7 +120,7 @@ std::vector<FieldPlan> ShippedFields() {
       Way({{150, 4800, -120}, {-100, 1650, 0}}, 420),                                        // the ride beside a frigate
   };
   FieldPlan red{"worlds/red/red_aster/world.txt", "textures\\rock_darkred.jpg", 57, {-5300, -5300, -1100},
-                {5200, 5500, 1100}, 340, {}, {}, {}};
+                {5200, 5500, 1100}, 450, {}, {}, {}};
   red.landmarks.push_back({3, {1500, -2600, 200}, {0.2687, 0.8165, 0.511}, 254, 16, 0});
   red.landmarks.push_back({8, {-3600, -1200, -250}, {-0.4058, -0.9134, 0.0321}, 187, 17, 0});
   red.clusters = {{{-3000, 3300, 200}, 700}, {{3300, 2600, -200}, 650}, {{-1200, -4200, 0}, 600},
@@ -143,10 +153,10 @@ std::vector<PlacedRock> LayOut(const FieldPlan& plan, const std::vector<Model>& 
     int shape = int(unit(9) * double(rocks.size())) % int(rocks.size());
     double size = 16 * std::pow(7.0, std::pow(unit(10), 1.7));
     double scale = size / radius[size_t(shape)];
-    // A third line the lanes, most of the rest gather in clusters.
+    // Half line the lanes, most of the rest gather in clusters.
     DVec3 p;
     const double pick = unit(1);
-    const bool lining = pick < 0.35 && BesideALane(plan, seed, attempt, size, p);
+    const bool lining = pick < 0.5 && BesideALane(plan, seed, attempt, size, p);
     if (!lining && !plan.clusters.empty() && pick < 0.8) {
       const Cluster& c = plan.clusters[size_t(unit(2) * double(plan.clusters.size())) % plan.clusters.size()];
       p = Add(c.centre, {c.radius * Normal(seed + 3, attempt), c.radius * Normal(seed + 4, attempt),
