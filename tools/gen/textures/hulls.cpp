@@ -295,7 +295,7 @@ void AddHullJobs(std::vector<ArtJob>& jobs) {
   add("textures\\rock_greybrown.jpg", "Asteroid rock of the green system, grey-brown, mirror-symmetric for cube-projected rocks (map1)",
       [] { return Rock(1800, {0.22f, 0.20f, 0.18f}, {0.52f, 0.47f, 0.40f}); });
   add("textures\\rock_darkred.jpg", "Dark red rock of the red system, mirror-symmetric for cube-projected rocks (map1)",
-      [] { return Rock(1810, {0.16f, 0.07f, 0.05f}, {0.42f, 0.22f, 0.15f}); });
+      [] { return Rock(1810, {0.24f, 0.11f, 0.07f}, {0.58f, 0.32f, 0.21f}); });
   add("textures\\chrome_silver.jpg", "Chrome reflection (map2 with \"chrome\"): bright neutral surroundings, sphere-mapped",
       [] { return Chrome({0.9f, 0.92f, 0.95f}, {-0.5f, 0.7f, 0.5f}); });
   add("textures\\chrome_blue.jpg", "Chrome reflection (map2 with \"chrome\"): bright cool blue surroundings, sphere-mapped",
