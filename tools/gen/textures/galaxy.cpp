@@ -41,7 +41,7 @@ RgbImage SpiralGalaxy(const GalaxyStyle& s) {
     float disc = std::exp(-r / 0.26f) * Smoothstep(0.95f, 0.55f, r);
     float clumps = Smoothstep(-0.5f, 2.0f, n.Fbm(x * 10, y * 10, 1.5f, 5, 0.55f) / 0.16f);
     float knots = std::pow(std::max(0.0f, n.Fbm(x * 28, y * 28, 3.5f, 3) / 0.16f - 1.0f), 2.0f) * arm * disc;
-    float bulge = 1.6f * std::exp(-std::pow(r / 0.06f, 1.2f)) + 0.35f * std::exp(-r / 0.12f);
+    float bulge = 1.0f * std::exp(-std::pow(r / 0.06f, 1.2f)) + 0.3f * std::exp(-r / 0.12f);
     float armLight = disc * (0.18f + 2.8f * arm * (0.3f + 0.7f * clumps) + 0.5f * spurs);
     Rgb color = Scale(Mix(s.core, s.arms, Smoothstep(0.05f, 0.3f, r)), armLight * (1 - 0.85f * lane));
     return Add(Add(color, Scale(s.core, bulge * (1 - 0.5f * lane))), Scale(s.knots, 1.2f * knots));
@@ -74,7 +74,7 @@ RgbImage GalaxyHaze() {
 
 RgbImage GalaxyCore() {
   return RadialSprite(256, [](float r, float) {
-    float v = 1.4f * std::exp(-r / 0.06f) + 0.4f * std::exp(-r / 0.2f);
+    float v = 1.1f * std::exp(-r / 0.06f) + 0.3f * std::exp(-r / 0.2f);
     return ToneMap(Scale(Mix(Rgb{1.0f, 0.85f, 0.62f}, {1, 1, 1}, std::exp(-r / 0.05f)), v));
   }, 2);
 }
