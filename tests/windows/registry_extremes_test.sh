@@ -3,15 +3,12 @@
 # starts, shows the flight and ends cleanly on a key press.
 source "$(dirname "$0")/wine_lib.sh"
 need_display
-if ! "$QV_QVTOOL" archive list "$QV_ARCHIVE" | cut -f1 | grep -x worlds.txt >/dev/null; then
-  echo "the archive holds no world list and scene scripts yet: skipped"
-  exit 77
-fi
 log=$QV_WINE_TMP/registry_extremes.log
 source "$(dirname "$0")/saver_lib.sh"
+need_flight_archive
 
 readonly NAMES=(ShowClock Hrs12 EnableMusic UseDesktop ShowFlame DefGamma Width Height Depth Volume Gamma
-                TimeScale Galaxy ShowFPS VSync MouseExit WideScreen)
+                TimeScale Galaxy ShowFPS VSync MouseExit WideScreen FrameLimit)
 # import_all DATA: every name set to DATA in one registry import.
 import_all() {
   local file=$QV_WINE_TMP/registry_extremes.reg name

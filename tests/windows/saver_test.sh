@@ -5,13 +5,9 @@
 # device, so the audio library's Init fails and the run stays silent.)
 source "$(dirname "$0")/wine_lib.sh"
 need_display
-# Without its world list and scene scripts the run stops at its first scene.
-if ! "$QV_QVTOOL" archive list "$QV_ARCHIVE" | cut -f1 | grep -x worlds.txt >/dev/null; then
-  echo "the archive holds no world list and scene scripts yet: skipped"
-  exit 77
-fi
 log=$QV_WINE_TMP/saver.log
 source "$(dirname "$0")/saver_lib.sh"
+need_flight_archive
 
 reg_clear
 audio_files | xargs -r rm -f  # left by a run that was killed
