@@ -293,7 +293,7 @@ void AddHullJobs(std::vector<ArtJob>& jobs) {
   add("textures\\detail_rock.jpg", "Detail map (map2, GL_MODULATE, tiling): rock grain with fine cracks for asteroids, mirror-symmetric",
       [] { return RockDetail(1720); });
   add("textures\\rock_greybrown.jpg", "Asteroid rock of the green system, grey-brown, mirror-symmetric for cube-projected rocks (map1)",
-      [] { return Rock(1800, {0.22f, 0.20f, 0.18f}, {0.52f, 0.47f, 0.40f}); });
+      [] { return Rock(1800, {0.28f, 0.26f, 0.23f}, {0.64f, 0.58f, 0.50f}); });
   add("textures\\rock_darkred.jpg", "Dark red rock of the red system, mirror-symmetric for cube-projected rocks (map1)",
       [] { return Rock(1810, {0.24f, 0.11f, 0.07f}, {0.58f, 0.32f, 0.21f}); });
   add("textures\\chrome_silver.jpg", "Chrome reflection (map2 with \"chrome\"): bright neutral surroundings, sphere-mapped",
