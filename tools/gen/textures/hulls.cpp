@@ -220,10 +220,12 @@ RgbImage Rock(uint32_t seed, Rgb dark, Rgb light) {
     for (int x = 0; x < size; ++x) {
       Folded f = FoldSquare((float(x) + 0.5f) / size, (float(y) + 0.5f) / size);
       float crack = Smoothstep(0.9f, 0.98f, FoldedRidged(n, f, 3, 5));
-      float h = n.Fbm(f.a * 3, f.b * 3, 0.5f, 7, 0.55f) / kSpread - 0.8f * crack;
-      float mix = Smoothstep(-2.5f, 2.5f, 0.7f * h + 0.9f * n.Fbm(f.a * 6, f.b * 6, 8.5f, 5) / kSpread);
-      float speckle = 1 + 0.05f * n.Fbm(f.a * 96, f.b * 96, 12.5f, 2) / kSpread;
-      float shade = 0.7f + 0.3f * Smoothstep(-2.0f, 1.5f, h);
+      // Broad features stay faint: the folding mirrors them into rosettes
+      // that repeat over the rock; the fine ones carry the texture.
+      float h = 0.5f * n.Fbm(f.a * 3, f.b * 3, 0.5f, 7, 0.55f) / kSpread - 0.4f * crack;
+      float mix = Smoothstep(-2.5f, 2.5f, 0.7f * h + 0.9f * n.Fbm(f.a * 14, f.b * 14, 8.5f, 5) / kSpread);
+      float speckle = 1 + 0.08f * n.Fbm(f.a * 96, f.b * 96, 12.5f, 2) / kSpread;
+      float shade = 0.82f + 0.18f * Smoothstep(-2.0f, 1.5f, h);
       map.At(x, y) = Scale(Mix(dark, light, mix), speckle * shade);
     }
   return map;
