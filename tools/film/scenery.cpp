@@ -2,29 +2,21 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "assets/mesh_file.h"
 #include "base/script_reader.h"
+#include "tools/common/file_bytes.h"
 #include "tools/film/film.h"
 
 namespace {
 
-bool ReadBytes(const std::string& path, std::vector<uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
 // The lines of a text member, as the script reader would see them: leading
 // blanks and carriage returns dropped.
 bool ReadLines(const std::string& folder, const std::string& member, std::vector<std::string>& lines) {
-  std::vector<uint8_t> bytes;
-  if (!ReadBytes(DiskPath(folder, member), bytes)) return false;
-  std::istringstream in(std::string(bytes.begin(), bytes.end()));
+  std::optional<std::string> text = ReadFileText(DiskPath(folder, member));
+  if (!text) return false;
+  std::istringstream in(*text);
   for (std::string line; std::getline(in, line);) {
     line.erase(0, line.find_first_not_of(" \t"));
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -47,13 +39,14 @@ constexpr uint32_t kShapePoints = 400;  // enough for a silhouette's extent
 // about, and the largest distance of one from it.
 bool MeshShape(const std::string& archiveFolder, const std::string& artFolder, const std::string& member,
                ShipShape& shape, std::string& errors) {
-  std::vector<uint8_t> bytes;
-  if (!ReadBytes(DiskPath(archiveFolder, member), bytes) && !ReadBytes(DiskPath(artFolder, member), bytes)) {
+  std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(DiskPath(archiveFolder, member));
+  if (!bytes) bytes = ReadFileBytes(DiskPath(artFolder, member));
+  if (!bytes) {
     errors += member + ": no such mesh under " + archiveFolder + " or " + artFolder + "\n";
     return false;
   }
   MeshFile mesh;
-  MeshCheck check = ParseMeshFile(bytes.data(), bytes.size(), mesh);
+  MeshCheck check = ParseMeshFile(bytes->data(), bytes->size(), mesh);
   if (!check.ok) {
     errors += member + ": " + check.problem + "\n";
     return false;

@@ -318,9 +318,7 @@ bool FolderWritable(const std::string& path) {
   std::filesystem::path folder = std::filesystem::path(path).parent_path();
   if (folder.empty()) folder = ".";
   std::filesystem::path probe = folder / ".qvtool-write-check";
-  FILE* f = std::fopen(probe.string().c_str(), "wb");
-  if (!f) return false;
-  std::fclose(f);
+  if (!WriteFileBytes(probe, nullptr, 0)) return false;
   std::error_code error;
   std::filesystem::remove(probe, error);
   return true;

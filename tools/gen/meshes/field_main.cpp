@@ -1,9 +1,8 @@
 // gen_field ARCHIVE_DIR: lays out the asteroid fields and writes their rocks
 // into the world files under ARCHIVE_DIR (resources/archive), in place.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
+#include "tools/common/file_bytes.h"
 #include "tools/gen/meshes/asteroids.h"
 #include "tools/gen/meshes/field.h"
 
@@ -16,12 +15,14 @@ int main(int argc, char** argv) {
   for (Model& m : rocks) CentreOnMass(m);
   for (const FieldPlan& plan : ShippedFields()) {
     std::string path = std::string(argv[1]) + "/" + plan.file;
-    std::ifstream in(path, std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::optional<std::string> text = ReadFileText(path);
+    if (!text) {
+      std::fprintf(stderr, "gen_field: cannot read %s\n", path.c_str());
+      return 1;
+    }
     std::vector<PlacedRock> placed = LayOut(plan, rocks);
-    std::string updated = WithRocks(text, RockBlocks(plan, placed, rocks));
-    std::ofstream out(path, std::ios::binary);
-    if (updated.empty() || !(out << updated)) {
+    std::string updated = WithRocks(*text, RockBlocks(plan, placed, rocks));
+    if (updated.empty() || !WriteFileText(path, updated)) {
       std::fprintf(stderr, "gen_field: cannot rewrite %s\n", path.c_str());
       return 1;
     }

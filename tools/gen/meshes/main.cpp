@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tools/common/file_bytes.h"
 #include "tools/gen/meshes/catalogue.h"
 
 int main(int argc, char** argv) {
@@ -22,10 +23,7 @@ int main(int argc, char** argv) {
   for (const Model& m : models)
     if (!WriteMeshFile((out / "archive" / "meshes" / (m.name + ".dat")).string(), m.mesh)) return 1;
   std::string notes = DescribeModels(models);
-  FILE* file = std::fopen((out / "meshes.txt").c_str(), "wb");
-  bool ok = file && std::fwrite(notes.data(), 1, notes.size(), file) == notes.size();
-  if (file && std::fclose(file) != 0) ok = false;
-  if (!ok) {
+  if (!WriteFileText(out / "meshes.txt", notes)) {
     std::fprintf(stderr, "gen_meshes: cannot write %s\n", (out / "meshes.txt").c_str());
     return 1;
   }
