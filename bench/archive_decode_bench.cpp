@@ -83,7 +83,7 @@ void BM_ExtractCompressedMember(benchmark::State& state) {
     ArchiveView view{c.archive.data(), uint32_t(c.archive.size()), 0};
     uint8_t* buffer = nullptr;
     uint32_t length = 0;
-    if (!ExtractArchiveMember("mixed.bin", view, "", &buffer, &length, diagnostics))
+    if (ExtractArchiveMember("mixed.bin", view, "", &buffer, &length, diagnostics) != ArchiveStatus::Ok)
       state.SkipWithError("extraction failed");
     std::free(buffer);
   }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const std::string& name : names) {
     uint8_t* buffer = nullptr;
     uint32_t length = 0;
-    if (ExtractArchiveMember(name.c_str(), view, "", &buffer, &length, diagnostics)) std::free(buffer);
+    if (ExtractArchiveMember(name.c_str(), view, "", &buffer, &length, diagnostics) == ArchiveStatus::Ok) std::free(buffer);
   }
   return 0;
 }

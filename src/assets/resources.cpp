@@ -15,7 +15,7 @@ bool Resources::OpenArchiveMember(const char* name, ResourceStream& stream) cons
   ArchiveView view{archive.data, archive.size, 0};
   uint8_t* buffer = nullptr;
   uint32_t length = 0;
-  bool ok = ExtractArchiveMember(name, view, "", &buffer, &length, diagnostics_);
+  ArchiveStatus status = ExtractArchiveMember(name, view, "", &buffer, &length, diagnostics_);
   stream.Adopt(buffer, length, name);
-  return ok;
+  return status == ArchiveStatus::Ok;
 }

@@ -170,7 +170,7 @@ TEST(ArchiveDamage, SolidMemberAfterAFailedOneFails) {
   writer.AddCompressed("a", a, streams[0]);
   writer.AddCompressed("b", b, streams[1], true);
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(writer.Finish(), "b", log).ok);
+  EXPECT_EQ(ArchiveStatus::BrokenChain, Extract(writer.Finish(), "b", log).status);
   EXPECT_TRUE(log.Has("Packed data ends before the member is complete!"));
   EXPECT_TRUE(log.Has("Solid member can't continue the stream before it!"));
 }
@@ -196,14 +196,14 @@ TEST(ArchiveDamage, ImpossibleSizesAreRefusedBeforeAllocating) {
   for (bool compress : {false, true}) {
     Bytes archive = OneMemberArchive("m", data, compress);
     Put32(archive, FirstBlock + 11, 0xFFFFFFF0u);
-    EXPECT_FALSE(Extract(archive, "m", log).ok);
+    EXPECT_EQ(ArchiveStatus::ImpossibleSize, Extract(archive, "m", log).status);
     EXPECT_NE(log.lines[log.lines.size() - 2].find("packed bytes is impossible!"), std::string::npos);
   }
   // Plausible but false: the decoder stops at the end of its input.
   Bytes archive = OneMemberArchive("m", data, true);
   uint32_t packed = uint32_t(archive.size()) - uint32_t(FirstBlock) - 33 - 7;
   Put32(archive, FirstBlock + 11, packed * 2080);
-  EXPECT_FALSE(Extract(archive, "m", log).ok);
+  EXPECT_EQ(ArchiveStatus::Damaged, Extract(archive, "m", log).status);
 }
 
 // A 66-byte archive may claim a 4 GiB member, and a compressed member a
@@ -214,17 +214,18 @@ TEST(ArchiveDamage, ClaimsBeyondTheArchiveOrTheCapAreRefused) {
   Put32(archive, FirstBlock + 7, 0xFFFFFFFFu);   // packed
   Put32(archive, FirstBlock + 11, 0xFFFFFFFFu);  // unpacked
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(archive, "m", log).ok);
+  EXPECT_EQ(ArchiveStatus::ImpossibleSize, Extract(archive, "m", log).status);
   EXPECT_TRUE(log.Has("Packed size of 4294967295 bytes goes past the end of the archive!"));
   ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
   std::vector<bool> listed;
-  EXPECT_TRUE(ListArchiveMembers(view, log, [&](const ArchiveEntry&, bool ok) { listed.push_back(ok); }));
+  EXPECT_EQ(ArchiveStatus::Ok,
+            ListArchiveMembers(view, log, [&](const ArchiveEntry&, bool ok) { listed.push_back(ok); }));
   EXPECT_EQ(listed, std::vector<bool>{false});
 
   // 200,000 packed bytes could expand to 416 MB: more than a member may be.
   Bytes big = OneMemberArchive("c", RandomBytes(200000, 6), true);
   Put32(big, FirstBlock + 11, 300u << 20);
-  EXPECT_FALSE(Extract(big, "c", log).ok);
+  EXPECT_EQ(ArchiveStatus::ImpossibleSize, Extract(big, "c", log).status);
   EXPECT_TRUE(log.Has("Unpacked size of 314572800 bytes is more than the 134217728 bytes a member may have!"));
 }
 

@@ -76,7 +76,7 @@ TEST(ArchiveReader, NamesMatchAcrossCaseAndSeparatorsOnly) {
   }
   DiagnosticCapture log;
   for (const char* name : {"textures/s_stars.jpe", "textures//s_stars.jpg", "s_stars.jpg", ""}) {
-    EXPECT_FALSE(Extract(archive, name, log).ok) << name;
+    EXPECT_EQ(ArchiveStatus::NotFound, Extract(archive, name, log).status) << name;
     EXPECT_EQ(log.lines.back(), FailureLine(name));
   }
 }
@@ -99,7 +99,7 @@ TEST(ArchiveReader, DirectoryEntryExtractsEmpty) {
 
 TEST(ArchiveReader, MissingMemberFailsWithTheFailureLine) {
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(SampleArchive(false), "meshes\\env.dat", log).ok);
+  EXPECT_EQ(ArchiveStatus::NotFound, Extract(SampleArchive(false), "meshes\\env.dat", log).status);
   ASSERT_EQ(log.lines.size(), 2u);
   EXPECT_EQ(log.lines[0].rfind("Extracting >meshes\\env.dat< from >", 0), 0u);
   EXPECT_NE(log.lines[0].find("(password is ><)..."), std::string::npos);
@@ -108,7 +108,7 @@ TEST(ArchiveReader, MissingMemberFailsWithTheFailureLine) {
 
 TEST(ArchiveReader, MarkersDecideWhatIsAnArchive) {
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract({}, "env.txt", log).ok);
+  EXPECT_EQ(ArchiveStatus::NotAnArchive, Extract({}, "env.txt", log).status);
   EXPECT_TRUE(log.Has("Not a RAR file"));
 
   Bytes archive = SampleArchive(false);
@@ -160,7 +160,7 @@ TEST(ArchiveReader, PackedSizePastTheEndDeliversNothing) {
   Bytes archive = OneMemberArchive("a.txt", TextLike(500, 2), false);
   archive.erase(archive.end() - 7 - 10, archive.end());  // no end block, data cut short
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(archive, "a.txt", log).ok);
+  EXPECT_EQ(ArchiveStatus::ImpossibleSize, Extract(archive, "a.txt", log).status);
   EXPECT_TRUE(log.Has("Packed size of 500 bytes goes past the end of the archive!"));
 }
 
@@ -169,11 +169,11 @@ TEST(ArchiveReader, UnsupportedVersionsAndSubBlocksFail) {
   Bytes version = archive;
   version[FirstBlock + 24] = 29;
   DiagnosticCapture log;
-  EXPECT_FALSE(Extract(version, "a.txt", log).ok);
+  EXPECT_EQ(ArchiveStatus::UnsupportedVersion, Extract(version, "a.txt", log).status);
   EXPECT_TRUE(log.Has("unknown compression method"));
   Bytes sub = archive;
   sub[FirstBlock + 2] = 0x77;
-  EXPECT_FALSE(Extract(sub, "a.txt", log).ok);
+  EXPECT_EQ(ArchiveStatus::SubBlock, Extract(sub, "a.txt", log).status);
   EXPECT_TRUE(log.Has("Sorry, sub-headers not supported."));
 }
 
@@ -215,14 +215,14 @@ TEST(ArchiveReader, ListingVisitsEveryEntryWithItsOutcome) {
   archive[archive.size() - 7 - 2] ^= 0xFF;  // env.txt's data
   ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
   std::vector<std::string> seen;
-  EXPECT_TRUE(ListArchiveMembers(view, Unread(), [&](const ArchiveEntry& e, bool ok) {
+  EXPECT_EQ(ArchiveStatus::Ok, ListArchiveMembers(view, Unread(), [&](const ArchiveEntry& e, bool ok) {
     seen.push_back(std::string(e.name) + (ok ? " ok" : " bad") + " " +
                    std::to_string(e.header.method));
   }));
   EXPECT_EQ(seen, (std::vector<std::string>{"textures ok 48", "textures\\S_stars.jpg ok 51",
                                              "env.txt bad 48"}));
   ArchiveView empty{};
-  EXPECT_FALSE(ListArchiveMembers(empty, Unread(), [](const ArchiveEntry&, bool) {}));
+  EXPECT_EQ(ArchiveStatus::NotAnArchive, ListArchiveMembers(empty, Unread(), [](const ArchiveEntry&, bool) {}));
 }
 
 TEST(ArchiveReader, StreamsOfTheSameMemberAreIndependent) {

@@ -154,6 +154,7 @@ inline Bytes OneMemberArchive(const std::string& name, const Bytes& data, bool c
 
 struct Extracted {
   bool ok;
+  ArchiveStatus status;
   Bytes bytes;
 };
 
@@ -173,8 +174,8 @@ inline Extracted Extract(const Bytes& archive, const char* name, ArchiveDiagnost
   ArchiveView view{archive.data(), uint32_t(archive.size()), 0};
   uint8_t* buffer = nullptr;
   uint32_t length = 0;
-  bool ok = ExtractArchiveMember(name, view, "", &buffer, &length, diagnostics);
-  Extracted out{ok, Bytes(buffer, buffer + length)};
+  ArchiveStatus status = ExtractArchiveMember(name, view, "", &buffer, &length, diagnostics);
+  Extracted out{status == ArchiveStatus::Ok, status, Bytes(buffer, buffer + length)};
   std::free(buffer);
   return out;
 }

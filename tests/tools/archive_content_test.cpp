@@ -33,7 +33,7 @@ TEST(BuiltArchive, HoldsEveryContentFileAndExtractsEveryMember) {
   std::set<std::string> members;
   int bad = 0;
   DiscardedDiagnostics diagnostics;
-  ASSERT_TRUE(ListArchiveMembers(view, diagnostics, [&](const ArchiveEntry& entry, bool dataOk) {
+  ASSERT_EQ(ArchiveStatus::Ok, ListArchiveMembers(view, diagnostics, [&](const ArchiveEntry& entry, bool dataOk) {
     members.insert(entry.name);
     if (!dataOk || entry.headerBroken) ++bad;
   }));

@@ -35,12 +35,11 @@ int Usage() {
 class Diagnostics : public ArchiveDiagnostics {
  public:
   void Write(const std::string& text, std::source_location) override { lines_.push_back(text); }
-  // The last diagnostic before the reader's closing failure line; only the
-  // opening line before it means the scan found no such member.
-  std::string Reason(bool extracting) const {
+  // The last diagnostic before the reader's closing failure line, or
+  // otherwise when the reader said no more than its opening line.
+  std::string Reason(bool extracting, const char* otherwise) const {
     size_t end = lines_.size() - (extracting && !lines_.empty() ? 1 : 0);
-    if (end <= 1) return extracting ? "no such member in the archive" : "unreadable archive";
-    return lines_[end - 1];
+    return end <= 1 ? otherwise : lines_[end - 1];
   }
 
  private:
@@ -54,13 +53,13 @@ int List(int argc, char** argv) {
   if (!LoadArchive(argc ? argv[0] : nullptr, &source, &error)) return Fail(error);
   Diagnostics diagnostics;
   bool allOk = true;
-  bool read = ListArchiveMembers(source.view, diagnostics, [&](const ArchiveEntry& e, bool ok) {
+  ArchiveStatus read = ListArchiveMembers(source.view, diagnostics, [&](const ArchiveEntry& e, bool ok) {
     std::printf("%s\t%u\t%u\t0x%02X\t%s\n", e.name, unsigned(e.header.unpackedSize),
                 unsigned(e.header.packedSize), unsigned(e.header.method), ok ? "ok" : "bad");
-    if (!ok) std::fprintf(stderr, "qvtool archive: %s: %s\n", e.name, diagnostics.Reason(false).c_str());
+    if (!ok) std::fprintf(stderr, "qvtool archive: %s: %s\n", e.name, diagnostics.Reason(false, "unreadable member").c_str());
     allOk = allOk && ok;
   });
-  if (!read) return Fail(source.label + ": " + diagnostics.Reason(false));
+  if (read != ArchiveStatus::Ok) return Fail(source.label + ": " + diagnostics.Reason(false, ArchiveStatusText(read)));
   return allOk ? 0 : 1;
 }
 
@@ -87,9 +86,10 @@ int Extract(int argc, char** argv) {
   Diagnostics diagnostics;
   uint8_t* buffer = nullptr;
   uint32_t length = 0;
-  if (!ExtractArchiveMember(member, source.view, "", &buffer, &length, diagnostics))
+  ArchiveStatus status = ExtractArchiveMember(member, source.view, "", &buffer, &length, diagnostics);
+  if (status != ArchiveStatus::Ok)
     return Fail(std::string("cannot extract ") + member + " from " + source.label + ": " +
-                diagnostics.Reason(true));
+                diagnostics.Reason(true, ArchiveStatusText(status)));
   bool written = WriteOutput(output, buffer, length);
   std::free(buffer);
   if (!written) return Fail(std::string("cannot write ") + (output ? output : "the output"));

@@ -100,7 +100,7 @@ int RunSheet(int argc, char** argv) {
     if (mesh != meshes) continue;
     uint8_t* data = nullptr;
     uint32_t size = 0;
-    if (!ExtractArchiveMember(name.c_str(), source.view, "", &data, &size, diagnostics)) continue;
+    if (ExtractArchiveMember(name.c_str(), source.view, "", &data, &size, diagnostics) != ArchiveStatus::Ok) continue;
     if (mesh) AddMesh(sheet, name, data, size);
     else AddPicture(sheet, name, data, size);
     std::free(data);

@@ -49,20 +49,21 @@ class MemberSearch {
       : view_(view), diagnostics_(diagnostics) {}
   ~MemberSearch() { std::free(window_); }
 
-  bool Extract(const char* name, uint8_t** buffer, uint32_t* length);
-  bool List(const std::function<void(const ArchiveEntry&, bool)>& visit);
+  ArchiveStatus Extract(const char* name, uint8_t** buffer, uint32_t* length);
+  ArchiveStatus List(const std::function<void(const ArchiveEntry&, bool)>& visit);
 
  private:
-  bool Begin();
+  ArchiveStatus Begin();
   bool CheckArchive();
   bool NextFileBlock();
-  bool SizePlausible() const;
-  bool VersionSupported() const;
+  ArchiveStatus SizePlausible() const;
+  ArchiveStatus VersionSupported() const;
   uint8_t* AllocateOutput();
-  bool ProcessEntry(uint8_t* output, uint32_t* produced);
-  bool ReadStored(uint8_t* output, uint32_t* produced);
-  bool Decode(uint8_t* output, uint32_t* produced);
-  bool DataMatches(const uint8_t* output, uint32_t produced) const;
+  ArchiveStatus ReadMember(uint8_t** output);
+  ArchiveStatus ProcessEntry(uint8_t* output, uint32_t* produced);
+  ArchiveStatus ReadStored(uint8_t* output, uint32_t* produced);
+  ArchiveStatus Decode(uint8_t* output, uint32_t* produced);
+  ArchiveStatus DataMatches(const uint8_t* output, uint32_t produced) const;
   void WriteArchiveDiagnostic(const std::string& text,
                               std::source_location where = std::source_location::current()) const {
     diagnostics_.Write(text, where);
@@ -104,21 +105,21 @@ bool MemberSearch::CheckArchive() {
 }
 
 // Archive check, work buffer, and the view placed on the first block.
-bool MemberSearch::Begin() {
+ArchiveStatus MemberSearch::Begin() {
   view_.offset = 0;
   if (!CheckArchive()) {
     WriteArchiveDiagnostic("Not a RAR file");
-    return false;
+    return ArchiveStatus::NotAnArchive;
   }
   window_ = static_cast<uint8_t*>(std::malloc(rar20::WindowSize));
   if (window_) decoder_.reset(new (std::nothrow) rar20::Decoder(window_));
   if (!decoder_) {
     WriteArchiveDiagnostic("Can't allocate memory for decompression!");
-    return false;
+    return ArchiveStatus::NoMemory;
   }
   uint64_t first = uint64_t(MarkerSize) + mainHeaderSize_;
   view_.offset = uint32_t(first < view_.size ? first : view_.size);
-  return true;
+  return ArchiveStatus::Ok;
 }
 
 // Finds the next file block or sub-block. Each step moves the offset
@@ -154,31 +155,31 @@ bool MemberSearch::NextFileBlock() {
 // member holds its bytes; a compressed one cannot decode to more than
 // MaxExpansionPerPackedByte per packed byte, nor to more than MaxMemberSize.
 // Anything else is damage, refused before a buffer of its size is allocated.
-bool MemberSearch::SizePlausible() const {
+ArchiveStatus MemberSearch::SizePlausible() const {
   uint64_t dataStart = uint64_t(blockStart_) + header_.headerSize;
   if (dataStart + header_.packedSize > view_.size) {
     WriteArchiveDiagnostic("Packed size of " + Number(header_.packedSize) +
                            " bytes goes past the end of the archive!");
-    return false;
+    return ArchiveStatus::ImpossibleSize;
   }
   uint64_t limit = header_.packedSize;
   if (header_.method != StoredMethod) limit *= MaxExpansionPerPackedByte;
   if (header_.unpackedSize > limit) {
     WriteArchiveDiagnostic("Unpacked size of " + Number(header_.unpackedSize) + " bytes for " +
                            Number(header_.packedSize) + " packed bytes is impossible!");
-    return false;
+    return ArchiveStatus::ImpossibleSize;
   }
-  if (header_.unpackedSize <= MaxMemberSize) return true;
+  if (header_.unpackedSize <= MaxMemberSize) return ArchiveStatus::Ok;
   WriteArchiveDiagnostic("Unpacked size of " + Number(header_.unpackedSize) + " bytes is more than the " +
                          std::to_string(MaxMemberSize) + " bytes a member may have!");
-  return false;
+  return ArchiveStatus::ImpossibleSize;
 }
 
-bool MemberSearch::VersionSupported() const {
+ArchiveStatus MemberSearch::VersionSupported() const {
   if (header_.unpackVersion >= MinUnpackVersion && header_.unpackVersion <= MaxUnpackVersion)
-    return true;
+    return ArchiveStatus::Ok;
   WriteArchiveDiagnostic("unknown compression method");
-  return false;
+  return ArchiveStatus::UnsupportedVersion;
 }
 
 uint8_t* MemberSearch::AllocateOutput() {
@@ -189,29 +190,45 @@ uint8_t* MemberSearch::AllocateOutput() {
   return output;
 }
 
+// The current member, checked and read into a new *output (null when it
+// is refused; a refused compressed member leaves a solid stream broken).
+ArchiveStatus MemberSearch::ReadMember(uint8_t** output) {
+  *output = nullptr;
+  ArchiveStatus status = VersionSupported();
+  if (status == ArchiveStatus::Ok) status = SizePlausible();
+  if (status == ArchiveStatus::Ok && !(*output = AllocateOutput())) status = ArchiveStatus::NoMemory;
+  if (status != ArchiveStatus::Ok) {
+    if (header_.method != StoredMethod) decoder_->BreakChain();
+    return status;
+  }
+  uint32_t produced;
+  return ProcessEntry(*output, &produced);
+}
+
 // Copies or decodes the current member; output null runs a solid member
-// through the decoder without keeping its bytes. True when the member came
+// through the decoder without keeping its bytes. Ok when the member came
 // out whole (and, with an output, matches its CRC).
-bool MemberSearch::ProcessEntry(uint8_t* output, uint32_t* produced) {
+ArchiveStatus MemberSearch::ProcessEntry(uint8_t* output, uint32_t* produced) {
   *produced = 0;
   view_.offset = uint32_t(std::min<uint64_t>(uint64_t(blockStart_) + header_.headerSize,
                                              view_.size));
   if (header_.method == StoredMethod) return ReadStored(output, produced);
-  if (!SizePlausible()) {
+  ArchiveStatus status = SizePlausible();
+  if (status != ArchiveStatus::Ok) {
     decoder_->BreakChain();
-    return false;
+    return status;
   }
   return Decode(output, produced);
 }
 
-bool MemberSearch::ReadStored(uint8_t* output, uint32_t* produced) {
-  if (!output) return true;  // a stored member leaves a solid stream alone
+ArchiveStatus MemberSearch::ReadStored(uint8_t* output, uint32_t* produced) {
+  if (!output) return ArchiveStatus::Ok;  // a stored member leaves a solid stream alone
   uint32_t count = std::min(header_.unpackedSize, header_.packedSize);
   *produced = ReadArchiveView(view_, output, count);
   return DataMatches(output, *produced);
 }
 
-bool MemberSearch::Decode(uint8_t* output, uint32_t* produced) {
+ArchiveStatus MemberSearch::Decode(uint8_t* output, uint32_t* produced) {
   rar20::PackedInput input{&view_, header_.packedSize};
   bool continueSolid = (header_.flags & SolidMemberFlag) != 0;
   rar20::DecodeResult result =
@@ -223,70 +240,67 @@ bool MemberSearch::Decode(uint8_t* output, uint32_t* produced) {
       break;
     case rar20::DecodeResult::InputEnded:
       WriteArchiveDiagnostic("Packed data ends before the member is complete!");
-      return false;
+      return ArchiveStatus::Damaged;
     case rar20::DecodeResult::BadTables:
       WriteArchiveDiagnostic("Damaged Huffman tables in the packed data!");
-      return false;
+      return ArchiveStatus::Damaged;
     case rar20::DecodeResult::BrokenChain:
       WriteArchiveDiagnostic("Solid member can't continue the stream before it!");
-      return false;
+      return ArchiveStatus::BrokenChain;
   }
-  bool ok = !output || DataMatches(output, *produced);
-  return ok && result == rar20::DecodeResult::Ok;
+  ArchiveStatus status = output ? DataMatches(output, *produced) : ArchiveStatus::Ok;
+  return result == rar20::DecodeResult::Ok ? status : ArchiveStatus::Damaged;
 }
 
-bool MemberSearch::DataMatches(const uint8_t* output, uint32_t produced) const {
+ArchiveStatus MemberSearch::DataMatches(const uint8_t* output, uint32_t produced) const {
   if (produced == header_.unpackedSize && crc_.Of(output, produced) == header_.dataCrc)
-    return true;
+    return ArchiveStatus::Ok;
   WriteArchiveDiagnostic("CRC32 error - file couldn't be decompressed correctly!");
-  return false;
+  return ArchiveStatus::CrcMismatch;
 }
 
-bool MemberSearch::Extract(const char* name, uint8_t** buffer, uint32_t* length) {
-  if (!Begin()) return false;
+ArchiveStatus MemberSearch::Extract(const char* name, uint8_t** buffer, uint32_t* length) {
+  ArchiveStatus status = Begin();
+  if (status != ArchiveStatus::Ok) return status;
   for (;;) {
-    if (!NextFileBlock()) return false;
+    if (!NextFileBlock()) return ArchiveStatus::NotFound;
     if (header_.type == SubBlockType) {
       WriteArchiveDiagnostic("Sorry, sub-headers not supported.");
-      return false;
+      return ArchiveStatus::SubBlock;
     }
     bool match = NamesMatch(name_, name);
-    if (match || solidArchive_) {
-      if (!VersionSupported()) return false;
-      if (match && (!SizePlausible() || !(*buffer = AllocateOutput()))) return false;
+    if (match) {
+      status = ReadMember(buffer);
+      *length = *buffer ? header_.unpackedSize : 0;
+      if (status == ArchiveStatus::Ok) view_.offset = nextBlock_;
+      return status;
+    }
+    if (solidArchive_) {
+      // Earlier members of a solid archive run through the decoder unkept.
+      status = VersionSupported();
       uint32_t produced;
-      bool ok = ProcessEntry(*buffer, &produced);
-      if (match) {
-        *length = produced;
-        if (!ok) return false;
-      }
+      if (status == ArchiveStatus::Ok) status = ProcessEntry(nullptr, &produced);
+      if (status == ArchiveStatus::UnsupportedVersion) return status;
     }
     view_.offset = nextBlock_;
-    if (match) return true;
   }
 }
 
-bool MemberSearch::List(const std::function<void(const ArchiveEntry&, bool)>& visit) {
-  if (!Begin()) return false;
+ArchiveStatus MemberSearch::List(const std::function<void(const ArchiveEntry&, bool)>& visit) {
+  ArchiveStatus status = Begin();
+  if (status != ArchiveStatus::Ok) return status;
   while (NextFileBlock()) {
     if (header_.type == SubBlockType) {
       WriteArchiveDiagnostic("Sorry, sub-headers not supported.");
-      return false;
+      return ArchiveStatus::SubBlock;
     }
-    bool ok = false;
-    if (!VersionSupported()) {
-      decoder_->BreakChain();
-    } else if (SizePlausible()) {
-      uint8_t* output = AllocateOutput();
-      uint32_t produced;
-      ok = output && ProcessEntry(output, &produced);
-      if (!output) decoder_->BreakChain();
-      std::free(output);
-    }
+    uint8_t* output = nullptr;
+    bool ok = ReadMember(&output) == ArchiveStatus::Ok;
+    std::free(output);
     visit(ArchiveEntry{name_, header_, headerBroken_}, ok);
     view_.offset = nextBlock_;
   }
-  return true;
+  return ArchiveStatus::Ok;
 }
 
 std::string ArchiveLabel(const ArchiveView& view) {
@@ -295,28 +309,44 @@ std::string ArchiveLabel(const ArchiveView& view) {
 
 }  // namespace
 
-bool ExtractArchiveMember(const char* name, ArchiveView& view, const char* password,
-                          uint8_t** buffer, uint32_t* length, ArchiveDiagnostics& diagnostics) {
+const char* ArchiveStatusText(ArchiveStatus status) {
+  switch (status) {
+    case ArchiveStatus::Ok: return "ok";
+    case ArchiveStatus::NotAnArchive: return "not a RAR archive";
+    case ArchiveStatus::NoMemory: return "no memory for the member";
+    case ArchiveStatus::NotFound: return "no such member in the archive";
+    case ArchiveStatus::SubBlock: return "sub-headers are not supported";
+    case ArchiveStatus::UnsupportedVersion: return "unknown compression method";
+    case ArchiveStatus::ImpossibleSize: return "impossible member size";
+    case ArchiveStatus::Damaged: return "damaged packed data";
+    case ArchiveStatus::BrokenChain: return "solid stream broken before the member";
+    case ArchiveStatus::CrcMismatch: return "CRC mismatch";
+  }
+  return "unknown archive status";
+}
+
+ArchiveStatus ExtractArchiveMember(const char* name, ArchiveView& view, const char* password,
+                                   uint8_t** buffer, uint32_t* length, ArchiveDiagnostics& diagnostics) {
   diagnostics.Begin();
   *buffer = nullptr;
   *length = 0;
   diagnostics.Write(std::string("Extracting >") + name + "< from >" + ArchiveLabel(view) +
                          "< (password is >" + password + "<)...");
-  bool ok = MemberSearch(view, diagnostics).Extract(name, buffer, length);
-  if (ok) {
+  ArchiveStatus status = MemberSearch(view, diagnostics).Extract(name, buffer, length);
+  if (status == ArchiveStatus::Ok) {
     diagnostics.Write("Extracted " + Number(*length) + " Bytes.");
-    return true;
+    return status;
   }
   FreeBuffer(*buffer);
   *length = 0;
   diagnostics.Write(std::string("Error - couldn't extract ") + ">" + name + "<" +
                          " and allocated " + Number(*length) + " Bytes" +
                          " of unused memory!");
-  return false;
+  return status;
 }
 
-bool ListArchiveMembers(ArchiveView& view, ArchiveDiagnostics& diagnostics,
-                        const std::function<void(const ArchiveEntry&, bool)>& visit) {
+ArchiveStatus ListArchiveMembers(ArchiveView& view, ArchiveDiagnostics& diagnostics,
+                                 const std::function<void(const ArchiveEntry&, bool)>& visit) {
   diagnostics.Begin();
   diagnostics.Write("Listing >" + ArchiveLabel(view) + "<...");
   return MemberSearch(view, diagnostics).List(visit);
