@@ -6,8 +6,9 @@
 #include "render/gl.h"
 #include "render/gl_extensions.h"
 #include "render/texture_loader.h"
+#include "render/view_culling.h"
 
-MeshObject::MeshObject(const ObjectContext& context, uint32_t geometry)
+MeshObject::MeshObject(const ObjectContext& context, MeshGeometry geometry)
     : SceneObject(context), geometry(geometry) {}
 
 void MeshObject::ReadProperty(const BlockScope& scope) {
@@ -121,7 +122,8 @@ void MeshObject::Render(const CameraView& camera) {
     glMaterialf(GL_FRONT, GL_SHININESS, 19.6f);
     glEnable(GL_LIGHT0);
   }
-  glCallList(geometry);
+  SphereOnScreen seen = SeeSphere(geometry.radius);
+  if (!seen.outside) glCallList(geometry.ListFor(seen.pixels));
   if (metal) glDisable(GL_LIGHT0);
   glEnable(GL_ALPHA_TEST);
   glEnable(GL_BLEND);

@@ -11,15 +11,15 @@
 
 class MeshObject : public SceneObject {
  public:
-  // geometry: the display list of the parser's current geometry slot.
-  MeshObject(const ObjectContext& context, uint32_t geometry);
+  // geometry: the parser's current geometry slot.
+  MeshObject(const ObjectContext& context, MeshGeometry geometry);
 
   void ReadProperty(const BlockScope& scope);
   void Render(const CameraView& camera) override;
   // Takes the pose of the track at the camera view's scene clock; dt unused.
   void Update(double dt) override;
 
-  uint32_t geometry;
+  MeshGeometry geometry;
   float orientAngle = 0;
   float scale = 1;
   float tiling = 4;

@@ -7,14 +7,15 @@
 
 #include "base/script_reader.h"
 #include "objects/scene_object.h"
+#include "render/mesh_geometry.h"
 
 struct BlockScope {
   ScriptReader& reader;
   const ObjectList& list;
   size_t fileStart;  // the first object of list that came from this file
-  uint32_t envGeometry;      // display list of "meshes\env.dat"
-  uint32_t sphereGeometry;   // display list of "meshes\sphere.dat"
-  uint32_t currentGeometry;  // display list of the last "geometry" line
+  MeshGeometry envGeometry;      // "meshes\env.dat"
+  MeshGeometry sphereGeometry;   // "meshes\sphere.dat"
+  MeshGeometry currentGeometry;  // the last "geometry" line
 
   // The first sphere or mesh named name that appeared earlier in this file.
   SceneObject* FindParent(const char* name) const { return FindObject(list, name, fileStart); }

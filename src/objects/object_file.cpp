@@ -33,8 +33,7 @@ struct ObjectFileParser::State {
     if (!reader.SkipTo("begin", nullptr)) return;
     std::unique_ptr<Kind> object = make();
     if (keepsName && std::strlen(reader.line()) > std::strlen("begin")) reader.Scan("begin %s", object->name);
-    BlockScope scope{reader, list, fileStart, envGeometry.displayList, sphereGeometry.displayList,
-                     currentGeometry.displayList};
+    BlockScope scope{reader, list, fileStart, envGeometry, sphereGeometry, currentGeometry};
     while (reader.NextInBlock("end")) object->ReadProperty(scope);
     if (!reader.StartsWith("end")) return;  // the data ended inside the block
     list.push_back(std::move(object));
@@ -45,14 +44,14 @@ struct ObjectFileParser::State {
   bool ReadTopLevel(ObjectList& list, size_t fileStart) {
     const ObjectContext& c = context;
     if (reader.StartsWith("sphere"))
-      ReadBlock<Sphere>(list, fileStart, true, [&] { return std::make_unique<Sphere>(c, sphereGeometry.displayList); });
+      ReadBlock<Sphere>(list, fileStart, true, [&] { return std::make_unique<Sphere>(c, sphereGeometry); });
     else if (reader.StartsWith("billboard"))
       ReadBlock<Billboard>(list, fileStart, false, [&] { return std::make_unique<Billboard>(c); });
     else if (reader.StartsWith("flare"))
       ReadBlock<Flare>(list, fileStart, false, [&] { return std::make_unique<Flare>(c); });
     else if (reader.StartsWith("mesh"))
       ReadBlock<MeshObject>(list, fileStart, true,
-                            [&] { return std::make_unique<MeshObject>(c, currentGeometry.displayList); });
+                            [&] { return std::make_unique<MeshObject>(c, currentGeometry); });
     else if (reader.StartsWith("flame"))
       ReadBlock<Flame>(list, fileStart, false, [&] { return std::make_unique<Flame>(c); });
     else if (reader.StartsWith("ps"))
@@ -66,7 +65,7 @@ struct ObjectFileParser::State {
 
   void ReadGeometry() {
     char path[ScriptReader::LineCapacity] = {};
-    if (reader.Scan("geometry %s", path) == 1) currentGeometry.LoadMesh(*context.render, path);
+    if (reader.Scan("geometry %s", path) == 1) currentGeometry.LoadMesh(*context.render, path, true);  // meshes are drawn by size
     Progress();
   }
 };

@@ -4,8 +4,9 @@
 #include "objects/object_context.h"
 #include "objects/object_placement.h"
 #include "render/gl.h"
+#include "render/view_culling.h"
 
-Sphere::Sphere(const ObjectContext& context, uint32_t geometry)
+Sphere::Sphere(const ObjectContext& context, MeshGeometry geometry)
     : SceneObject(context), geometry(geometry) {}
 
 void Sphere::ReadProperty(const BlockScope& scope) {
@@ -78,7 +79,7 @@ void Sphere::Render(const CameraView& camera) {
   if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
   SetBlend();
   glScalef(radius, radius, radius);
-  glCallList(geometry);
+  if (env || !SeeSphere(geometry.radius).outside) glCallList(geometry.displayList);  // the sky is always round the eye
 
   glDisable(GL_COLOR_MATERIAL);
   glEnable(GL_BLEND);

@@ -9,8 +9,8 @@
 
 class Sphere : public SceneObject {
  public:
-  // geometry: the sphere mesh's display list when the block begins.
-  Sphere(const ObjectContext& context, uint32_t geometry);
+  // geometry: the sphere mesh when the block begins.
+  Sphere(const ObjectContext& context, MeshGeometry geometry);
 
   // One line of the block (keywords "radius" to "position").
   void ReadProperty(const BlockScope& scope);
@@ -21,7 +21,7 @@ class Sphere : public SceneObject {
   Vec3 rotationAxis{0, 1, 0};
   float rotationAngle = 0;
   float rotationSpeed = 0.2f;  // degrees per frame at 60 frames per second
-  uint32_t geometry;
+  MeshGeometry geometry;
   float radius = 5;
   float alpha = 1;
   float fov = 1;

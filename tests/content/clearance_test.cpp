@@ -124,8 +124,8 @@ class Surface {
 
 const Surface& SurfaceOf(const MeshObject& mesh) {
   static std::map<GLuint, std::unique_ptr<Surface>> known;
-  auto& surface = known[mesh.geometry];
-  if (!surface) surface = std::make_unique<Surface>(mesh.geometry);
+  auto& surface = known[mesh.geometry.displayList];
+  if (!surface) surface = std::make_unique<Surface>(mesh.geometry.displayList);
   return *surface;
 }
 

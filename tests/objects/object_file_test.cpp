@@ -49,13 +49,13 @@ TEST_F(ObjectFile, GeometrySlotsCarryOverBetweenFiles) {
        "sphere\nbegin s\nend\nsphere\nbegin e\nenv\nend\nsphere\nbegin g\nenv\ngeo\nend\nENDWORLD\n",
        "first.txt");
   Load("mesh\nbegin c\nend\nsphere\nbegin t\nend\nENDWORLD\n", "second.txt");
-  uint32_t mesh = Object<MeshObject>(1).geometry, sphere = Object<Sphere>(2).geometry;
-  EXPECT_EQ(Object<MeshObject>(0).geometry, 0u);  // no geometry line yet in the run
-  EXPECT_EQ(Object<MeshObject>(5).geometry, mesh);
-  EXPECT_TRUE(glIsList(mesh) && glIsList(sphere) && glIsList(Object<Sphere>(3).geometry));
-  EXPECT_NE(Object<Sphere>(3).geometry, sphere);  // "env": the cube
-  EXPECT_EQ(Object<Sphere>(4).geometry, sphere);  // "env" then "geo"
-  EXPECT_NE(Object<Sphere>(6).geometry, sphere);  // each file compiles lists of its own
+  uint32_t mesh = Object<MeshObject>(1).geometry.displayList, sphere = Object<Sphere>(2).geometry.displayList;
+  EXPECT_EQ(Object<MeshObject>(0).geometry.displayList, 0u);  // no geometry line yet in the run
+  EXPECT_EQ(Object<MeshObject>(5).geometry.displayList, mesh);
+  EXPECT_TRUE(glIsList(mesh) && glIsList(sphere) && glIsList(Object<Sphere>(3).geometry.displayList));
+  EXPECT_NE(Object<Sphere>(3).geometry.displayList, sphere);  // "env": the cube
+  EXPECT_EQ(Object<Sphere>(4).geometry.displayList, sphere);  // "env" then "geo"
+  EXPECT_NE(Object<Sphere>(6).geometry.displayList, sphere);  // each file compiles lists of its own
 }
 
 TEST_F(ObjectFile, ParentsAreEarlierSpheresAndMeshesOfTheSameFile) {

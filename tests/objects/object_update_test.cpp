@@ -16,7 +16,7 @@ void Repeat(SceneObject& object, int frames, double dt) {
 }
 
 TEST_F(ObjectUpdate, SpinsFollowRealTimeAndWrap) {
-  Sphere sphere(context, 0);  // 0.2 degrees a frame at 60 frames per second
+  Sphere sphere(context, MeshGeometry{});  // 0.2 degrees a frame at 60 frames per second
   Repeat(sphere, 300, 1.0 / 300);
   EXPECT_NEAR(sphere.rotationAngle, 12, 1e-3);  // as 60 frames would turn it
   sphere.rotationAngle = 359.9f;
@@ -47,7 +47,7 @@ TEST_F(ObjectUpdate, FlareFlickersInRandomCyclesAndStopsFadingAtTheEnds) {
 }
 
 TEST_F(ObjectUpdate, DynamicMeshFollowsItsTrackAtTheSceneClock) {
-  MeshObject ship(context, 0);
+  MeshObject ship(context, MeshGeometry{});
   ship.position = {7, 7, 7};
   Keyframe key;
   key.orientation = key.inControl = key.outControl = Quat{0, 0, 0, 1};

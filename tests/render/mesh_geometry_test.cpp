@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+
 #include "render/gl_extensions.h"
 #include "render/headless_gl.h"
 #include "support/mesh_bytes.h"
@@ -124,6 +127,72 @@ TEST_F(MeshGeometryTest, AMeshWithoutFacesCompilesAnEmptyBatch) {
   ASSERT_TRUE(geometry.LoadMeshData(render, bytes.data(), bytes.size()));
   EXPECT_TRUE(glIsList(geometry.displayList));
   EXPECT_TRUE(Feedback(geometry.displayList).empty());
+}
+
+// A strip of ten quads from x = 0 to 1, y = 0 to 1, in the plane z = 0.
+MeshFile Strip() {
+  MeshFile m;
+  for (int i = 0; i <= 10; ++i) {
+    for (float y : {0.0f, 1.0f}) {
+      m.x.push_back(float(i) / 10), m.y.push_back(y), m.z.push_back(0);
+    }
+  }
+  for (uint32_t i = 0; i < 10; ++i) {
+    for (std::array<uint32_t, 3> face : {std::array<uint32_t, 3>{2 * i, 2 * i + 2, 2 * i + 1},
+                                         std::array<uint32_t, 3>{2 * i + 1, 2 * i + 2, 2 * i + 3}}) {
+      for (int k = 0; k < 3; ++k) m.corner[k].push_back(face[size_t(k)]), m.texCorner[k].push_back(face[size_t(k)]);
+      for (int n = 0; n < 9; ++n) m.normals.push_back(float(m.normals.size() / 9));  // the face's number
+    }
+  }
+  m.s = m.x, m.t = m.y;
+  m.vertexCount = m.texCoordCount = 22, m.faceCount = 20;
+  return m;
+}
+
+TEST_F(MeshGeometryTest, MergingOnAGridKeepsOnlyTheFacesAcrossCells) {
+  MeshFile strip = Strip();
+  // Two cells across: x below 0.5 goes to vertex 0 or 1, the rest to 10 or 11;
+  // only the quad from 0.4 to 0.5 spans both.
+  MeshFile merged = MergedOnGrid(strip, 2);
+  ASSERT_EQ(merged.faceCount, 2u);
+  EXPECT_EQ(merged.corner[0], (std::vector<uint32_t>{0, 1}));
+  EXPECT_EQ(merged.corner[1], (std::vector<uint32_t>{10, 10}));
+  EXPECT_EQ(merged.corner[2], (std::vector<uint32_t>{1, 11}));
+  EXPECT_EQ(merged.texCorner[1], (std::vector<uint32_t>{10, 10}));  // texture corners stay the face's own
+  EXPECT_EQ(merged.texCorner[2], (std::vector<uint32_t>{9, 11}));
+  EXPECT_EQ(merged.normals.size(), 18u);
+  EXPECT_EQ(merged.normals.front(), 8);  // the normals of faces 8 and 9
+  EXPECT_EQ(merged.normals.back(), 9);
+  EXPECT_EQ(MergedOnGrid(strip, 1).faceCount, 0u);
+  EXPECT_EQ(MergedOnGrid(strip, 40).faceCount, 20u);  // finer than the strip: nothing merges
+}
+
+TEST_F(MeshGeometryTest, MergingPositionsThatAreNotNumbersStaysInTheGrid) {
+  MeshFile strip = Strip();
+  strip.x[3] = std::nanf("");
+  strip.y[4] = INFINITY;
+  strip.z[5] = -INFINITY;
+  for (int cells : {1, 4, 16}) {
+    MeshFile merged = MergedOnGrid(strip, cells);
+    for (int k = 0; k < 3; ++k)
+      for (uint32_t v : merged.corner[k]) EXPECT_LT(v, strip.vertexCount);
+  }
+}
+
+TEST_F(MeshGeometryTest, SmallOnTheScreenDrawsTheCoarserLists) {
+  std::vector<uint8_t> bytes = EnvMesh().Encode();
+  MeshGeometry geometry;
+  ASSERT_TRUE(geometry.LoadMeshData(render, bytes.data(), bytes.size()));
+  EXPECT_EQ(geometry.ListFor(1), geometry.displayList);  // no small lists asked for
+  ASSERT_TRUE(geometry.LoadMeshData(render, bytes.data(), bytes.size(), true));
+  EXPECT_FLOAT_EQ(geometry.radius, std::sqrt(0.75f));  // the cube's corners
+  EXPECT_TRUE(glIsList(geometry.smallList) && glIsList(geometry.tinyList));
+  EXPECT_EQ(geometry.ListFor(INFINITY), geometry.displayList);
+  EXPECT_EQ(geometry.ListFor(20), geometry.displayList);
+  EXPECT_EQ(geometry.ListFor(8), geometry.smallList);
+  EXPECT_EQ(geometry.ListFor(1), geometry.tinyList);
+  EXPECT_EQ(Feedback(geometry.smallList).size(), 12u);  // eight corners: nothing to merge
+  EXPECT_EQ(Feedback(geometry.tinyList).size(), 12u);
 }
 
 TEST_F(MeshGeometryTest, DamagedOrMissingMeshesLeaveTheListAlone) {

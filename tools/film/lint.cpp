@@ -115,7 +115,7 @@ struct Ships {
   Ships(const BuiltShot& built, const SceneDirector& director, const std::map<std::string, ShipShape>& known) {
     context.camera = &director.view;
     for (const BuiltTrack& track : built.ships) {
-      auto mesh = std::make_unique<MeshObject>(context, 0);
+      auto mesh = std::make_unique<MeshObject>(context, MeshGeometry{});
       std::snprintf(mesh->name, sizeof mesh->name, "%s", track.name.c_str());
       mesh->track = track.keys;
       PrepareTrack(mesh->track);
