@@ -1,4 +1,4 @@
-// Surfaces for meshes, all seamlessly tiling: hull panels of three styles,
+// Surfaces for meshes, all seamlessly tiling: hull panels of three styles, solar cells,
 // window light maps (GL_ADD), detail maps near white (GL_MODULATE), rock for
 // asteroids, sphere-mapped chrome reflections and the neutral "void" map.
 #include <algorithm>
@@ -131,6 +131,37 @@ RgbImage HullPanels(const HullStyle& s) {
       float streaks = 1 - 0.5f * s.grime * Smoothstep(0.0f, 2.5f, n.FbmPeriodic(u * 64, v * 4, 7.5f, 3, 64) / kSpread);
       float grain = 1 + 0.04f * TileFbm(n, u, v, 64, 3, 9.5f);
       map.At(x, y) = Scale(color, shade * grime * streaks * grain);
+    }
+  return map;
+}
+
+// --- Solar panels: one module per unit square of a panel ---
+
+// Deep blue cells, each with two silver bus bars and faint fingers across
+// them, between pale frame lines, inside a silver module frame. Cells vary a
+// little in tint, as real ones do; the headlight's highlight gives the sheen.
+RgbImage SolarCells(uint32_t seed) {
+  const int size = 512, cells = 8, cell = size / cells, frame = 6;
+  const Noise n(seed);
+  const Rgb silver{0.62f, 0.64f, 0.68f}, blue{0.06f, 0.10f, 0.28f}, violet{0.10f, 0.08f, 0.30f};
+  RgbImage map(size, size);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      float u = float(x) / size, v = float(y) / size;
+      int edge = std::min({x, y, size - 1 - x, size - 1 - y});
+      Rgb color;
+      if (edge < frame) {
+        color = Scale(silver, edge < 1 ? 0.5f : 0.9f + 0.03f * float(edge));
+      } else {
+        int cx = x / cell, cy = y / cell, lx = x % cell, ly = y % cell;
+        uint32_t h = HashU32(seed * 613u + uint32_t(cy * cells + cx));
+        color = Scale(Mix(blue, violet, float(h % 100) / 250.0f), 0.85f + 0.3f * float((h >> 8) % 100) / 100.0f);
+        if (lx < 2 || ly < 2) color = Scale(silver, 0.75f);                         // the gap between cells
+        else if (lx == cell / 3 || lx == 2 * cell / 3) color = Mix(color, silver, 0.55f);  // bus bars
+        else if (ly % 5 == 0) color = Mix(color, silver, 0.12f);                     // fingers
+      }
+      float grain = 1 + 0.05f * TileFbm(n, u, v, 32, 3);
+      map.At(x, y) = Scale(color, grain);
     }
   return map;
 }
@@ -285,6 +316,8 @@ void AddHullJobs(std::vector<ArtJob>& jobs) {
       [] { return HullPanels(kHullB); });
   add("textures\\hull_panels_c.jpg", "Hull panels, ivory white with red stripes and windows: stations, liners",
       [] { return HullPanels(kHullC); });
+  add("textures\\solar_cells.jpg", "Solar panel modules, deep blue cells in a silver frame, one module per unit square (map1)",
+      [] { return SolarCells(1530); });
   add("textures\\lightmap_windows_a.jpg", "Light map (material + \"light\", GL_ADD): warm window rows and beacons, black elsewhere",
       [] { return WindowLights(1600, {1.0f, 0.82f, 0.50f}, {0.75f, 0.88f, 1.0f}, 0.55f, false); });
   add("textures\\lightmap_windows_b.jpg", "Light map (material + \"light\", GL_ADD): cool strip lights and beacons, black elsewhere",
