@@ -3,6 +3,8 @@
 // same bytes on every run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -116,8 +118,39 @@ TEST(MeshFiles, ShipsAndStationsFaceOutwardAndCarryTheirAttachmentsOnTheHull) {
       EXPECT_LT(DistanceToSurface(m.mesh, BodyToFile(e.at)), e.radius * 1.3) << e.name;
       EXPECT_LT(e.at.x, 0.0) << e.name;  // flames trail aft: nozzles sit at the back
     }
-    for (const Light& l : m.lights) EXPECT_LT(DistanceToSurface(m.mesh, BodyToFile(l.at)), l.size) << l.name;
+    // A station's decks are a mesh of their own, drawn at the same place.
+    const Model* decks = nullptr;
+    for (const Model& other : Models())
+      if (other.name == m.name + "_decks") decks = &other;
+    for (const Light& l : m.lights) {
+      double distance = DistanceToSurface(m.mesh, BodyToFile(l.at));
+      if (decks) distance = std::min(distance, DistanceToSurface(decks->mesh, BodyToFile(l.at)));
+      EXPECT_LT(distance, l.size) << l.name;
+    }
   }
+}
+
+// Window light maps suit walls: every face that looks up or down a station's
+// axis (stored z) is in its decks mesh, and only those.
+TEST(MeshFiles, StationDecksHoldTheFacesThatLookUpOrDown) {
+  int split = 0;
+  for (const Model& m : Models()) {
+    bool decks = m.name.ends_with("_decks");
+    bool hasDecks = std::any_of(Models().begin(), Models().end(), [&](const Model& o) { return o.name == m.name + "_decks"; });
+    if (!decks && !hasDecks) continue;
+    SCOPED_TRACE(m.name);
+    ++split;
+    EXPECT_GT(m.mesh.faceCount, 100u);
+    for (uint32_t f = 0; f < m.mesh.faceCount; ++f) {
+      DVec3 cross = FaceCross(m.mesh, f);
+      bool facesAlongAxis = std::fabs(cross.z) > 0.82 * Length(cross);
+      if (facesAlongAxis != decks) {
+        ADD_FAILURE() << "face " << f;
+        break;
+      }
+    }
+  }
+  EXPECT_EQ(split, 4);  // the blue station and the platform, each as hull and decks
 }
 
 TEST(MeshFiles, ShipsAndAsteroidsTurnAboutTheirCentreOfMass) {

@@ -1,6 +1,7 @@
 #include "tools/gen/meshes/stations.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "tools/common/noise.h"
@@ -59,6 +60,59 @@ void AddPanelRow(MeshBuilder& panels, const Frame& along, double z0, double z1, 
     double z = z0 + pitch * (i + 0.5);
     for (int side = -1; side <= 1; side += 2) panels.Add(panel, Compose(along, At(side * (gap + out / 2), 0, z)));
   }
+}
+
+// The faces of mesh that `take` marks, with only the vertices and texture
+// coordinates they use.
+MeshFile FacesOf(const MeshFile& mesh, const std::vector<bool>& take) {
+  MeshFile part;
+  std::vector<uint32_t> vertexAt(mesh.vertexCount, UINT32_MAX), texAt(mesh.texCoordCount, UINT32_MAX);
+  for (uint32_t f = 0; f < mesh.faceCount; ++f) {
+    if (!take[f]) continue;
+    for (int k = 0; k < 3; ++k) {
+      uint32_t v = mesh.corner[k][f], t = mesh.texCorner[k][f];
+      if (vertexAt[v] == UINT32_MAX) {
+        vertexAt[v] = uint32_t(part.x.size());
+        part.x.push_back(mesh.x[v]), part.y.push_back(mesh.y[v]), part.z.push_back(mesh.z[v]);
+      }
+      if (texAt[t] == UINT32_MAX) {
+        texAt[t] = uint32_t(part.s.size());
+        part.s.push_back(mesh.s[t]), part.t.push_back(mesh.t[t]);
+      }
+      part.corner[k].push_back(vertexAt[v]);
+      part.texCorner[k].push_back(texAt[t]);
+    }
+    part.normals.insert(part.normals.end(), &mesh.normals[size_t(f) * 9], &mesh.normals[size_t(f) * 9 + 9]);
+  }
+  part.vertexCount = uint32_t(part.x.size());
+  part.texCoordCount = uint32_t(part.s.size());
+  part.faceCount = uint32_t(part.corner[0].size());
+  return part;
+}
+
+// Moves the hull's decks, the faces that look up or down the station's axis
+// (within about 35 degrees), into "<name>_decks", drawn at the same place
+// without the window light map of the walls: its lit rows would lie across a
+// deck top as dashes.
+Model SplitDecks(Model& hull) {
+  const MeshFile& mesh = hull.mesh;
+  std::vector<bool> deck(mesh.faceCount);
+  for (uint32_t f = 0; f < mesh.faceCount; ++f) {
+    DVec3 p[3];
+    for (int k = 0; k < 3; ++k) {
+      uint32_t v = mesh.corner[k][f];
+      p[k] = {mesh.x[v], mesh.y[v], mesh.z[v]};
+    }
+    DVec3 n = Cross(Sub(p[1], p[0]), Sub(p[2], p[0]));
+    double length = Length(n);
+    deck[f] = length > 0 && std::fabs(n.z) > 0.82 * length;  // stored z is the axis, turned
+  }
+  Model decks{hull.name + "_decks",
+              "decks of \"" + hull.name + "\": draw with the same position, look and right, without a light map",
+              hull.tile, 0, 0, {}, {}, FacesOf(mesh, deck)};
+  deck.flip();
+  hull.mesh = FacesOf(mesh, deck);
+  return decks;
 }
 
 Model Panels(const std::string& station, MeshBuilder& panels) {
@@ -189,7 +243,8 @@ std::vector<Model> BuildBlueStation() {
                              Add(Polar(upperReach, upperAngle + kPi * side, upperZ), {0, 0, 10}), kWhite, 10, 0.6, 1.2,
                              0.15));
   m.mesh = hull.Take();
-  return {m, Panels("bluestation", panels)};
+  Model decks = SplitDecks(m);
+  return {m, decks, Panels("bluestation", panels)};
 }
 
 std::vector<Model> BuildPlatform() {
@@ -311,9 +366,10 @@ std::vector<Model> BuildPlatform() {
       m.lights.push_back(Blink("pad " + std::to_string(p + 1) + " ring " + std::to_string(k + 1),
                                Add(pads[p], Polar(73, 2 * kPi * k / 8, 4)), kGreen, 5, 0.1 * k, 0.8, 0.2));
   m.mesh = hull.Take();
+  Model decks = SplitDecks(m);
   Model radiators = Panels("platform", panels);
   radiators.purpose = "radiator fins of \"platform\": draw with the same position, look and right";
-  return {m, radiators};
+  return {m, decks, radiators};
 }
 
 std::vector<Model> BuildOutpost() {

@@ -57,6 +57,7 @@ set(QV_TEXTURE_OUTPUTS
   archive/textures/red_rings.jpg
   archive/textures/rock_darkred.jpg
   archive/textures/rock_greybrown.jpg
+  archive/textures/solar_cells.jpg
   archive/textures/stars_band.jpg
   archive/textures/stars_cube.jpg
   archive/textures/stars_faint.jpg
