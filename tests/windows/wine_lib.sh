@@ -1,6 +1,8 @@
 # Shared pieces of the Wine tests (sourced). The environment comes from
 # ctest: QV_WINE_PREFIX, QV_WINE_TMP, QV_SCR and the helper programs.
-set -euo pipefail
+set -Eeuo pipefail
+# A command that fails outside a test's own checks ends the script too: say which.
+trap 'echo "FAIL (${0##*/} line $LINENO): \"$BASH_COMMAND\" failed" >&2' ERR
 export LC_ALL=C
 
 export WINEPREFIX=$QV_WINE_PREFIX WINEARCH=win64 WINEDEBUG=-all
