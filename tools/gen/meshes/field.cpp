@@ -62,7 +62,7 @@ bool BesideALane(const FieldPlan& plan, uint32_t seed, uint32_t attempt, double 
         continue;
       }
       const DVec3 side = Normalize(Cross(along, RandomAxis(seed + 15, attempt)));
-      const double reach = lane.clear + size + 40 + 450 * unit(16);
+      const double reach = lane.clear + size + 30 + 350 * unit(16);
       p = Add(Add(a, Scale(along, at / length)), Scale(Mul(side, {1, 1, 0.5}), reach));
       return true;
     }
@@ -106,7 +106,7 @@ double DistanceToWay(const Lane& lane, DVec3 p) {
 
 std::vector<FieldPlan> ShippedFields() {
   FieldPlan green{"worlds/green/green_ast/world.txt", "textures\\rock_greybrown.jpg", 31, {-5200, -5200, -1000},
-                  {5200, 5400, 1000}, 450, {}, {}, {}};
+                  {5200, 5400, 1000}, 750, {}, {}, {}};
   green.landmarks.push_back({3, {0, 0, 0}, {0.2687, 0.8165, 0.511}, 140, 18, 0});
   green.clusters = {{{-3200, 2600, 100}, 700},  {{2600, -2600, -150}, 650}, {{-2600, -3400, 300}, 600},
                     {{3400, 2900, 200}, 750},   {{-500, 3900, 0}, 600},    {{600, -1200, -200}, 500},
@@ -120,7 +120,7 @@ std::vector<FieldPlan> ShippedFields() {
       Way({{150, 4800, -120}, {-100, 1650, 0}}, 420),                                        // the ride beside a frigate
   };
   FieldPlan red{"worlds/red/red_aster/world.txt", "textures\\rock_darkred.jpg", 57, {-5300, -5300, -1100},
-                {5200, 5500, 1100}, 450, {}, {}, {}};
+                {5200, 5500, 1100}, 750, {}, {}, {}};
   red.landmarks.push_back({3, {1500, -2600, 200}, {0.2687, 0.8165, 0.511}, 254, 16, 0});
   red.landmarks.push_back({8, {-3600, -1200, -250}, {-0.4058, -0.9134, 0.0321}, 187, 17, 0});
   red.clusters = {{{-3000, 3300, 200}, 700}, {{3300, 2600, -200}, 650}, {{-1200, -4200, 0}, 600},
@@ -149,9 +149,9 @@ std::vector<PlacedRock> LayOut(const FieldPlan& plan, const std::vector<Model>& 
   const uint32_t seed = plan.seed;
   for (uint32_t attempt = 0; int(placed.size()) < plan.count && attempt < 200000; ++attempt) {
     auto unit = [&](uint32_t k) { return double(HashUnit(seed + k, attempt)); };
-    // Many small rocks, few large: 16 to 112 units of bounding radius.
+    // Many small rocks, few large: 16 to 192 units of bounding radius.
     int shape = int(unit(9) * double(rocks.size())) % int(rocks.size());
-    double size = 16 * std::pow(7.0, std::pow(unit(10), 1.7));
+    double size = 16 * std::pow(12.0, std::pow(unit(10), 2.2));
     double scale = size / radius[size_t(shape)];
     // Half line the lanes, most of the rest gather in clusters.
     DVec3 p;
