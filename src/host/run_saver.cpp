@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "assets/picture_queue.h"
 #include "host/flight.h"
 #include "host/frame_loop.h"
 #include "host/loading_throttle.h"
@@ -59,6 +60,8 @@ void LoadWorldsAndObjects(ScreensaverApp& app) {
   LoadingThrottle throttle(app.platform.DisplayRefreshRate(), app.platform.QueryCounterFrequency());
   flight.objectContext.loadProgress = [&app, &throttle] { ShowLoadingStep(app, throttle); };
   auto load = [&flight](ObjectList& list, const char* path) { flight.parser.LoadObjectFile(list, path); };
+  PictureQueue pictures(app.resources, PictureQueue::DefaultWorkers());
+  flight.render.pictures = &pictures;
   log.Write("Load environment...");
   LoadEnvironments(flight.environments, "env.txt", app.resources, log, load);
   log.EndStep();
@@ -69,6 +72,7 @@ void LoadWorldsAndObjects(ScreensaverApp& app) {
   flight.parser.LoadObjectFile(flight.dynamicObjects, "dynamic.txt");
   log.EndStep();
   flight.objectContext.loadProgress = nullptr;
+  flight.render.pictures = nullptr;
   PresentLoadingScreen(app, throttle);
 }
 

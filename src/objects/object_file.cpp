@@ -82,6 +82,7 @@ void ObjectFileParser::LoadObjectFile(ObjectList& list, const char* path) {
   s.envGeometry.LoadMesh(render, "meshes\\env.dat");
   s.sphereGeometry.LoadMesh(render, "meshes\\sphere.dat");
   render.resources.OpenScript(path, s.reader);  // a missing member reads as an empty file
+  if (render.pictures) render.pictures->ExpectNamedIn(s.reader.stream().data(), s.reader.stream().size());
   const size_t fileStart = list.size();
   while (s.reader.Next() && s.ReadTopLevel(list, fileStart)) {
   }

@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "assets/picture_queue.h"
 #include "assets/resources.h"
 #include "base/debug_log.h"
 #include "render/gl_extensions.h"
@@ -27,4 +28,5 @@ struct RenderResources {
   DebugLog& log;
   const GlExtensions& gl;
   mutable TextureCache textures;  // a memo of the loads, which take the resources as const
+  PictureQueue* pictures = nullptr;  // while the worlds load: pictures decoded ahead
 };

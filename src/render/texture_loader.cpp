@@ -48,6 +48,14 @@ bool BindKnown(const std::map<std::string, uint32_t>& known, const char* path, G
   return true;
 }
 
+// The picture the queue decoded ahead, where it waits there.
+ImageStatus ReadPicture(const RenderResources& render, const char* path, DecodedImage& image, bool fromResource,
+                        int resourceId) {
+  ImageStatus status;
+  if (!fromResource && render.pictures && render.pictures->Take(path, image, status)) return status;
+  return LoadJpeg(render.resources, path, image, fromResource, resourceId);
+}
+
 // Numbered resources are not archive paths: they are never remembered.
 bool LoadLoggedTexture(const RenderResources& render, const char* label, GLuint& texture, const char* path,
                        bool fromResource, int resourceId) {
@@ -58,7 +66,7 @@ bool LoadLoggedTexture(const RenderResources& render, const char* label, GLuint&
     return true;
   }
   DecodedImage image;
-  if (LoadJpeg(render.resources, path, image, fromResource, resourceId) != ImageStatus::Ok) {
+  if (ReadPicture(render, path, image, fromResource, resourceId) != ImageStatus::Ok) {
     render.log.Write("failed!\n");
     return false;
   }
@@ -98,7 +106,7 @@ bool LoadDetailTexture(const RenderResources& render, GLuint& texture2, const ch
 bool LoadLensTexture(const RenderResources& render, GLuint& lensTexture, const char* path) {
   if (BindKnown(render.textures.lens, path, lensTexture)) return true;
   DecodedImage image;
-  if (LoadJpeg(render.resources, path, image, false, 0) != ImageStatus::Ok) return false;
+  if (ReadPicture(render, path, image, false, 0) != ImageStatus::Ok) return false;
   lensTexture = UploadLensTexture(image);
   render.textures.lens[path] = lensTexture;
   return true;
