@@ -25,11 +25,13 @@ mkdir -p "$XDG_CONFIG_HOME/quorvan3d"
 printf 'DefGamma=0\nGamma=10\nEnableMusic=0\nShowClock=1\n' >"$XDG_CONFIG_HOME/quorvan3d/settings.conf"
 
 start_owner() {  # a 320x240 magenta window; sets window and owner_pid
+  # Removed first: the previous owner's id must not be read before this one truncates the file.
+  rm -f "$scratch/window"
   "$owner" window 320x240 >"$scratch/window" &
   owner_pid=$!
   window=
   for _ in $(seq 1 50); do
-    read -r window <"$scratch/window" && break
+    read -r window 2>/dev/null <"$scratch/window" && break
     sleep 0.1
   done
   [ -n "$window" ] || { fail "the window owner did not start"; exit 1; }
