@@ -74,8 +74,10 @@ RgbImage Relief(const Surface& s, float strength) {
       float sx = (s.height.AtEdge(x + 1, y, Edge::Wrap) - s.height.AtEdge(x - 1, y, Edge::Wrap)) / (2 * dxArc);
       float sy = (s.height.AtEdge(x, y - 1, Edge::Clamp) - s.height.AtEdge(x, y + 1, Edge::Clamp)) / (2 * dyArc);
       Dir slope = Plus(Along(east, sx * strength), Along(north, sy * strength));
-      float lit = 1 + Dot(slope, light);
-      out.At(x, y) = Scale(s.albedo.At(x, y), std::clamp(lit, 0.55f, 1.45f));
+      // Steep walls saturate softly: a hard clamp cut crater floors into a lit
+      // and a dark half along a line one texel wide.
+      float lit = 1 + 0.45f * std::tanh(Dot(slope, light) / 0.45f);
+      out.At(x, y) = Scale(s.albedo.At(x, y), lit);
     }
   }
   EqualAreaRows(out);
@@ -100,7 +102,9 @@ std::vector<Crater> ScatterCraters(uint32_t seed, int count, float minRadius, fl
   return craters;
 }
 
-// Height of all craters at d: bowls with raised rims, older (larger) ones softer.
+// Height of all craters at d: bowls with raised rims, older (larger) ones
+// softer. The bowl meets the rim with no crease, which would shade as a
+// stair-stepped ring.
 float CraterHeight(const std::vector<Crater>& craters, Dir d, float* ejecta) {
   float h = 0;
   *ejecta = 0;
@@ -109,9 +113,9 @@ float CraterHeight(const std::vector<Crater>& craters, Dir d, float* ejecta) {
     float reach = c.radius * 2.2f;
     if (cosd < std::cos(reach)) continue;
     float x = std::acos(std::min(cosd, 1.0f)) / c.radius;
-    float depth = c.radius * 3.0f;
+    float depth = c.radius * 0.5f;  // a fifth of the diameter deep, like real craters
     if (x < 1)
-      h += depth * (x * x - 1) * 0.9f;
+      h -= depth * (1 - x * x) * (1 - x * x) * 0.9f;
     h += depth * 0.35f * std::exp(-(x - 1) * (x - 1) / 0.03f);
     if (x > 1) *ejecta += std::exp(-(x - 1) * 2.5f) * 0.5f;
   }
