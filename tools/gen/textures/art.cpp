@@ -79,10 +79,18 @@ Dir EquirectDirection(float x, float y, int width, int height) {
   return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
 }
 
-RgbImage ShadeSphereMap(int width, int height, const std::function<Rgb(Dir)>& shade) {
+RgbImage ShadeSphereMap(int width, int height, const std::function<Rgb(Dir)>& shade, int samples) {
   RgbImage map(width, height);
+  const float step = 1.0f / float(samples);
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) map.At(x, y) = shade(EquirectDirection(float(x) + 0.5f, float(y) + 0.5f, width, height));
+    for (int x = 0; x < width; ++x) {
+      Rgb sum;
+      for (int j = 0; j < samples; ++j)
+        for (int i = 0; i < samples; ++i)
+          sum = Add(sum, shade(EquirectDirection(float(x) + (float(i) + 0.5f) * step,
+                                                 float(y) + (float(j) + 0.5f) * step, width, height)));
+      map.At(x, y) = Scale(sum, step * step);
+    }
   EqualAreaRows(map);
   return map;
 }

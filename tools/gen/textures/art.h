@@ -69,9 +69,11 @@ Rgb Ramp(const std::vector<ColorStop>& stops, float t);
 // --- Sphere maps (equirectangular; x is longitude from 0 to 360 degrees,
 // row 0 is the north pole, so the bottom row, texture t = 0, is the south) ---
 Dir EquirectDirection(float x, float y, int width, int height);  // x, y in pixels
-// Fills a map by calling `shade` with the unit direction of each pixel centre.
+// Fills a map by calling `shade` with the unit direction of each pixel centre,
+// or with the average of samples x samples directions spread over each pixel
+// (for fields finer than a pixel, which would alias into streaks).
 // Sampling 3D fields on the sphere gives maps without a seam or pole artefacts.
-RgbImage ShadeSphereMap(int width, int height, const std::function<Rgb(Dir)>& shade);
+RgbImage ShadeSphereMap(int width, int height, const std::function<Rgb(Dir)>& shade, int samples = 1);
 // Averages each row over as many pixels as its circle of latitude is shorter
 // than the equator, so every texel covers about the same area of sphere: fine
 // detail near the poles is smoothed away and the pole rows become one colour.

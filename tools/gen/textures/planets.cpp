@@ -202,7 +202,7 @@ std::vector<float> LatitudeProfile(const Noise& n, float frequency) {
   std::vector<float> profile(4096);
   for (size_t i = 0; i < profile.size(); ++i) {
     float u = float(i) / float(profile.size() - 1) * 2 - 1;
-    float v = n.Fbm(u * frequency, 3.7f, 1.3f, 5, 0.55f) / kSpread;
+    float v = n.Fbm(u * frequency, 3.7f, 1.3f, 3, 0.55f) / kSpread;
     profile[i] = Clamp01(0.5f + 0.5f * std::tanh(1.3f * v));
   }
   return profile;
@@ -240,12 +240,12 @@ RgbImage BandedGiant(const BandStyle& style, Dir storm, float stormRadius, Rgb s
     float shear = std::fabs(ProfileAt(profile, p.z + 0.004f) - ProfileAt(profile, p.z - 0.004f)) * 40;
     float u = p.z + style.turbulence * 0.008f * flow * (0.5f + std::min(shear, 2.0f));
     Rgb color = Ramp(style.colors, ProfileAt(profile, u));
-    float streaks = Z(n, {p.x * 6, p.y * 6, p.z * 70 + 0.5f * flow}, 4);
+    float streaks = Z(n, {p.x * 6, p.y * 6, p.z * 70 + 0.5f * flow}, 2);
     color = Scale(color, 1 + style.contrast * 0.06f * streaks);
     color = Mix(color, Scale(stormColor, 0.85f + 0.15f * flow * 0.3f), oval * 0.85f);
     float pole = Smoothstep(0.8f, 1.0f, std::fabs(d.z));
     return Mix(color, Scale(style.colors.front().color, 0.8f), pole * 0.6f);
-  });
+  }, 2);  // the sharpened bands, dragged by the flow, are finer than a texel in places
 }
 
 // The lava world at a point: its lit colour and the light its lava gives
