@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/resource_stream.h"
+#include "render/render_resources.h"
 
 namespace {
 
@@ -98,12 +99,19 @@ GLuint CompileMesh(const MeshFile& mesh, const GlExtensions& ext) {
 
 bool MeshGeometry::LoadMesh(const RenderResources& render, const char* path, bool smallLists) {
   render.log.Write("Load mesh <").Write(path).Write("> ...");
+  auto known = render.meshes.find({path, smallLists});
+  if (known != render.meshes.end()) {
+    *this = known->second;
+    return true;
+  }
   ResourceStream stream;
   if (!render.resources.OpenArchiveMember(path, stream)) {
     render.log.Write("failed! not in the archive\n");
     return false;
   }
-  return LoadMeshData(render, stream.data(), stream.size(), smallLists);
+  if (!LoadMeshData(render, stream.data(), stream.size(), smallLists)) return false;
+  render.meshes[{path, smallLists}] = *this;
+  return true;
 }
 
 bool MeshGeometry::LoadMeshData(const RenderResources& render, const uint8_t* data, size_t size, bool smallLists) {

@@ -7,7 +7,9 @@
 #pragma once
 #include "assets/mesh_file.h"
 #include "render/gl.h"
-#include "render/render_resources.h"
+#include "render/gl_extensions.h"
+
+struct RenderResources;
 
 struct MeshGeometry {
   GLuint displayList = 0;  // 0 until a load succeeds
@@ -21,7 +23,9 @@ struct MeshGeometry {
   // the new list, and the small and tiny lists when asked (else they are 0
   // and ListFor gives the full list). A member that is missing or damaged
   // (short, bad indices) logs "failed! " with the reason and leaves the
-  // geometry unchanged.
+  // geometry unchanged. A member compiled before (another object file naming
+  // it) takes the lists made the first time; a load that failed is tried
+  // again.
   bool LoadMesh(const RenderResources& render, const char* path, bool smallLists = false);
   // The same for a file's bytes, without the first log line.
   bool LoadMeshData(const RenderResources& render, const uint8_t* data, size_t size, bool smallLists = false);

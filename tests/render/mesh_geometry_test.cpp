@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "assets/archive/archive_writer.h"
 #include "render/gl_extensions.h"
 #include "render/headless_gl.h"
 #include "support/mesh_bytes.h"
@@ -211,6 +212,31 @@ TEST_F(MeshGeometryTest, DamagedOrMissingMeshesLeaveTheListAlone) {
             "failed! face 0 corner 0: vertex index 9 beyond the count 8\n"
             "failed! the counts (V 8, F 12, T 12) need 924 bytes, the data has 500\n"
             "Load mesh <meshes\\env.dat> ...failed! not in the archive\n");
+}
+
+TEST_F(MeshGeometryTest, AMemberNamedAgainTakesTheListsCompiledTheFirstTime) {
+  MeshGeometry missing;
+  EXPECT_FALSE(missing.LoadMesh(render, "meshes\\cube.dat"));  // a failure is not remembered
+  ArchiveWriter writer;
+  writer.AddStored("meshes\\cube.dat", EnvMesh().Encode());
+  resources.SetArchive(writer.Finish());
+  MeshGeometry first, again, drawnBySize, other{7};
+  ASSERT_TRUE(first.LoadMesh(render, "meshes\\cube.dat"));
+  ASSERT_TRUE(again.LoadMesh(render, "meshes\\cube.dat"));
+  EXPECT_EQ(again.displayList, first.displayList);
+  EXPECT_FLOAT_EQ(again.radius, first.radius);
+  EXPECT_EQ(again.smallList, 0u);
+  ASSERT_TRUE(drawnBySize.LoadMesh(render, "meshes\\cube.dat", true));  // the small lists were not made before
+  EXPECT_NE(drawnBySize.displayList, first.displayList);
+  EXPECT_TRUE(glIsList(drawnBySize.smallList) && glIsList(drawnBySize.tinyList));
+  GLuint next = glGenLists(1);
+  EXPECT_EQ(next, drawnBySize.tinyList + 1);  // nothing compiled for the loads served from memory
+  ASSERT_TRUE(other.LoadMesh(render, "meshes\\cube.dat", true));
+  EXPECT_EQ(other.tinyList, drawnBySize.tinyList);
+  EXPECT_EQ(log.str(),
+            "Load mesh <meshes\\cube.dat> ...failed! not in the archive\n"
+            "Load mesh <meshes\\cube.dat> ...Load mesh <meshes\\cube.dat> ...Load mesh <meshes\\cube.dat> ..."
+            "Load mesh <meshes\\cube.dat> ...");
 }
 
 }  // namespace
