@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "assets/archive/rar20_encoder.h"
 #include "assets/archive_test_support.h"
 #include "tools/qvtool/commands.h"
 
@@ -101,6 +102,21 @@ TEST(ArchiveWriter, CompressionKeepsEveryMemberReadable) {
   EXPECT_EQ(entries[7].header.method, 0x33);  // text shrinks
   EXPECT_EQ(entries[1].header.method, 0x30);  // random bytes stay stored
   EXPECT_TRUE(Extract(archive, "worlds.txt").bytes == TextLike(2000, 1));
+}
+
+TEST(ArchiveWriter, AMemberThatShrinksByLessThanASixteenthStaysStored) {
+  fs::path root = TestFolder("pack_almost") / "in";
+  Bytes almost = RandomBytes(5000, 4);
+  almost.resize(5200, 0);  // a picture's padding: a little to gain
+  WriteFile(root / "almost.jpg", almost);
+  ASSERT_LT(rar20::CompressRar20(almost.data(), almost.size()).size(), almost.size());
+  Bytes archive;
+  std::string error;
+  ASSERT_TRUE(PackFolder(root, {true}, &archive, &error)) << error;
+  std::vector<Listed> entries = ListAll(archive);
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].header.method, 0x30);
+  EXPECT_TRUE(Extract(archive, "almost.jpg").bytes == almost);
 }
 
 TEST(ArchiveWriter, RefusesWhatTheFormatCannotHold) {

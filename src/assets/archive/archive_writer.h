@@ -30,7 +30,7 @@ class ArchiveWriter {
 };
 
 struct PackOptions {
-  bool compress = false;  // RAR 2.0 data where it is smaller than the bytes
+  bool compress = false;  // RAR 2.0 data where it is a sixteenth smaller than the bytes
 };
 
 // Packs the files and folders under folder, named relative to it with '\'
